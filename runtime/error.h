@@ -1,0 +1,23 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace runtime {
+
+// Which input an error is about, so the window can send the user back there.
+enum class Coefficient { none, a, b };
+
+// The one error type handlers raise. Its message is what the user reads.
+class Error : public std::runtime_error {
+public:
+    explicit Error(std::string message, Coefficient about = Coefficient::none)
+        : std::runtime_error(std::move(message)), about_(about) {}
+
+    Coefficient about() const noexcept { return about_; }
+
+private:
+    Coefficient about_;
+};
+
+}  // namespace runtime

@@ -1,0 +1,25 @@
+#include "runtime/event_boundary.h"
+
+#include <new>
+
+#include "runtime/messages.h"
+
+namespace runtime {
+
+std::optional<Error> run_handler(Handler handler, Form& form) noexcept {
+    if (handler == nullptr) return std::nullopt;
+    try {
+        handler(form);
+        return std::nullopt;
+    } catch (const Error& error) {
+        return error;
+    } catch (const std::bad_alloc&) {
+        return Error(messages::out_of_memory());
+    } catch (const std::exception& error) {
+        return Error(messages::internal_fault(error.what()));
+    } catch (...) {
+        return Error(messages::internal_fault("?"));
+    }
+}
+
+}  // namespace runtime

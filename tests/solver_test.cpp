@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "solver/solver.h"
+
+namespace {
+
+const std::string m1 = "tenglama cheksiz ko'p yechimga ega";
+const std::string m2 = "tenglama yechimga ega emas";
+const std::string m3 = "tenglama yagona yechimga ega   X=";
+
+struct Case {
+    const char* a;
+    const char* b;
+    std::string answer;
+};
+
+class Answer : public testing::TestWithParam<Case> {};
+
+TEST_P(Answer, ForTheTwoTexts) { EXPECT_EQ(solver::answer(GetParam().a, GetParam().b), GetParam().answer); }
+
+INSTANTIATE_TEST_SUITE_P(Cases, Answer,
+                         testing::Values(Case{"0", "0", m1}, Case{"-0", "0,0", m1}, Case{"0e5", "-0", m1},
+                                         Case{"0", "7", m2}, Case{"0", "-7", m2}, Case{"0.0", "1e-300", m2},
+                                         Case{"2", "5", m3 + "2.5"}, Case{"4", "0", m3 + "0"},
+                                         Case{"-4", "0", m3 + "0"}, Case{"-3", "6", m3 + "-2"},
+                                         Case{"3", "1", m3 + "0.333333333333333"},
+                                         Case{"2,5",
+                                              "\xE2\x88\x92"
+                                              "5",
+                                              m3 + "-2"}));
+
+struct Failure {
+    const char* a;
+    const char* b;
+    std::string message;
+    runtime::Coefficient about;
+};
+
+class Fails : public testing::TestWithParam<Failure> {};
+
+TEST_P(Fails, WithTheUzbekMessage) {
+    try {
+        const std::string text = solver::answer(GetParam().a, GetParam().b);
+        FAIL() << "answered " << text;
+    } catch (const runtime::Error& error) {
+        EXPECT_EQ(error.what(), GetParam().message);
+        EXPECT_EQ(error.about(), GetParam().about);
+    }
+}
+
+using runtime::Coefficient;
+
+INSTANTIATE_TEST_SUITE_P(Errors, Fails,
+                         testing::Values(
+                             // With two bad boxes the error speaks of a, which is read first.
+                             Failure{"x", "y", "a ning qiymati son emas: \xC2\xABx\xC2\xBB.", Coefficient::a},
+                             Failure{"", "", "a ning qiymati kiritilmagan.", Coefficient::a},
+                             Failure{"1", "", "b ning qiymati kiritilmagan.", Coefficient::b},
+                             Failure{"1", "1e999",
+                                     "b ning qiymati juda katta: \xC2\xAB"
+                                     "1e999\xC2\xBB.",
+                                     Coefficient::b},
+                             Failure{"1e-300", "1e300", "Natija juda katta.", Coefficient::none},
+                             Failure{"1e300", "1e-300", "Natija juda kichik.", Coefficient::none}));
+
+}  // namespace

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "runtime/form_description.h"
+
+namespace window {
+
+// The main window as stored: its settings and its eight controls in
+// creation order, in twips.
+extern const runtime::FormDescription form1;
+
+}  // namespace window
