@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Runs a command (a ctest run, a program) for Wine on a private virtual
+# display with a small window manager, so Wine activates and focuses windows
+# as a desktop would. Usage: wine-session.sh PREFIX_DIR COMMAND...
+set -euo pipefail
+prefix="$1"; shift
+export WINEPREFIX="$prefix" WINEDEBUG="${WINEDEBUG:--all}"
+mkdir -p "$prefix"
+
+inner=$(cat <<'INNER'
+set -e
+openbox >/dev/null 2>&1 &
+wm=$!
+# First start of a prefix takes a while; do it before anything is timed.
+wineboot -i >/dev/null 2>&1 || true
+wineserver -w
+status=0
+"$@" || status=$?
+wineserver -k || true
+kill $wm 2>/dev/null || true
+exit $status
+INNER
+)
+exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c "$inner" wine-session "$@"

@@ -1,0 +1,70 @@
+#pragma once
+
+// What every backend's window must show and do, written once and checked
+// against each real window (Qt offscreen, Win32 under Wine).
+
+#include <array>
+#include <string_view>
+
+namespace window_cases {
+
+inline constexpr std::string_view title = " ax=b ko'rinishdagi tenglamalarni yechish";
+inline constexpr int client_width = 507;  // pixels at 96 dpi
+inline constexpr int client_height = 314;
+
+enum class Kind { button, text_box, label };
+
+struct Placed {
+    std::string_view name;
+    Kind kind;
+    std::string_view text;
+    int left, top, width, height;  // pixels at 96 dpi; Label5's size follows its caption
+    int tab_index;
+};
+
+inline constexpr std::array<Placed, 8> controls{{
+    {"Command1", Kind::button, "Natija", 136, 256, 129, 33, 6},
+    {"Text2", Kind::text_box, "", 224, 136, 113, 25, 5},
+    {"Text1", Kind::text_box, "", 224, 88, 113, 25, 4},
+    {"Label5", Kind::label, "Javob", 24, 184, 29, 13, 7},
+    {"Label4", Kind::label, "b- ning qiymati", 144, 136, 81, 33, 3},
+    {"Label3", Kind::label, "a - ning qiymati", 144, 88, 81, 33, 2},
+    {"Label2", Kind::label, "Tenglamaning ko'rinishi  ax=b, yechimi x=b/a", 80, 40, 393, 33, 1},
+    {"Label1", Kind::label, "Birinchi darajali bir noma'lumli tenglamalarni yechish", 48, 8, 496, 29, 0},
+}};
+
+inline constexpr std::array<std::string_view, 3> tab_cycle{"Text1", "Text2", "Command1"};
+
+struct FontSize {
+    std::string_view label;
+    float points;
+};
+inline constexpr std::array<FontSize, 5> load_font_sizes{
+    {{"Label5", 15}, {"Label1", 15}, {"Label2", 15}, {"Label3", 10}, {"Label4", 10}}};
+
+struct Click {
+    std::string_view a, b, answer;
+};
+inline constexpr std::array<Click, 4> clicks{{
+    {"0", "0", "tenglama cheksiz ko'p yechimga ega"},
+    {"0", "7", "tenglama yechimga ega emas"},
+    {"2", "5", "tenglama yagona yechimga ega   X=2.5"},
+    {"-3", "6", "tenglama yagona yechimga ega   X=-2"},
+}};
+
+// Typed into a box after a good answer is on screen; the answer must stay.
+struct BadInput {
+    std::string_view a, b, message;
+    std::string_view focus;  // the box the user is sent back to
+};
+inline constexpr std::array<BadInput, 4> bad_inputs{{
+    {"", "5", "a ning qiymati kiritilmagan.", "Text1"},
+    {"2", "abc", "b ning qiymati son emas: \xC2\xAB" "abc\xC2\xBB.", "Text2"},
+    {"1e999", "5", "a ning qiymati juda katta: \xC2\xAB" "1e999\xC2\xBB.", "Text1"},
+    {"1e-300", "1e300", "Natija juda katta.", "Command1"},
+}};
+
+// A long answer: Label5 must widen on one line, from its stored left.
+inline constexpr Click long_answer{"3", "1", "tenglama yagona yechimga ega   X=0.333333333333333"};
+
+}  // namespace window_cases
