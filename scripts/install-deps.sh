@@ -11,6 +11,7 @@ packages=(
   wine wine64 wine32:i386                            # running it here
   xvfb xauth openbox x11-utils xdotool imagemagick   # a virtual display to test on
   librsvg2-bin icoutils                              # icons from the SVG source
+  clang libclang-rt-14-dev                           # the fuzzer and its sanitizers
 )
 
 missing=()

@@ -1,0 +1,205 @@
+#include "fuzz/answer_invariants.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <optional>
+#include <string>
+
+#include "runtime/error.h"
+#include "runtime/messages.h"
+#include "runtime/numbers.h"
+#include "solver/solver.h"
+
+namespace fuzz {
+namespace {
+
+using runtime::Coefficient;
+
+constexpr std::string_view open_quote = "\xC2\xAB";
+constexpr std::string_view close_quote = "\xC2\xBB.";
+constexpr std::string_view ellipsis = "\xE2\x80\xA6";
+constexpr std::string_view replacement = "\xEF\xBF\xBD";
+constexpr std::size_t excerpt_limit = 40;
+
+[[noreturn]] void broken(std::string_view rule, std::string_view result) {
+    std::fprintf(stderr, "broken rule: %.*s\nresult: %.*s\n", static_cast<int>(rule.size()), rule.data(),
+                 static_cast<int>(std::min<std::size_t>(result.size(), 400)), result.data());
+    std::abort();
+}
+
+void require(bool holds, std::string_view rule, std::string_view result) {
+    if (!holds) broken(rule, result);
+}
+
+std::optional<double> read(std::string_view text, Coefficient which) {
+    try {
+        return runtime::to_number(text, which);
+    } catch (const runtime::Error&) {
+        return std::nullopt;
+    }
+}
+
+// Code points of valid UTF-8, or nullopt; written apart from the runtime's
+// own decoder so that one cannot vouch for itself.
+std::optional<std::u32string> decode(std::string_view text) {
+    std::u32string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<std::uint8_t>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+        if (length == 0 || lead > 0xF4 || i + length > text.size()) return std::nullopt;
+        char32_t code = length == 1 ? lead : lead & (0x7Fu >> length);
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<std::uint8_t>(text[i + k]);
+            if ((next & 0xC0u) != 0x80u) return std::nullopt;
+            code = (code << 6) | (next & 0x3Fu);
+        }
+        constexpr std::array<char32_t, 5> shortest{0, 0, 0x80, 0x800, 0x10000};
+        if (code < shortest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return std::nullopt;
+        out += code;
+        i += length;
+    }
+    return out;
+}
+
+bool hides_or_reorders(char32_t code) {
+    return code < 0x20 || (code >= 0x7F && code <= 0x9F) || code == 0x200E || code == 0x200F ||
+           (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
+}
+
+// «excerpt»: valid UTF-8, at most 40 characters then an ellipsis, nothing
+// that could garble the message, and taken from what the user typed.
+void check_excerpt(std::string_view excerpt, std::string_view typed, std::string_view message) {
+    const auto codes = decode(excerpt);
+    require(codes.has_value(), "the quoted text is valid UTF-8", message);
+    for (char32_t code : *codes) require(!hides_or_reorders(code), "the quote holds no control or bidi mark", message);
+    std::string_view kept = excerpt;
+    if (codes->size() > excerpt_limit) {
+        require(codes->size() == excerpt_limit + 1 && kept.ends_with(ellipsis),
+                "a long quote is cut to 40 characters and an ellipsis", message);
+        kept.remove_suffix(ellipsis.size());
+    }
+    require(!kept.empty(), "a quote is never empty", message);
+    if (kept.find(replacement) == std::string_view::npos && typed.find(replacement) == std::string_view::npos) {
+        require(typed.find(kept) != std::string_view::npos, "the quote comes from the typed text", message);
+    }
+}
+
+// The forms a message about one coefficient may take.
+void check_input_error(std::string_view message, Coefficient which, std::string_view typed) {
+    if (message == runtime::messages::empty_value(which)) return;
+    const std::string subject = which == Coefficient::a ? "a ning qiymati " : "b ning qiymati ";
+    for (std::string_view verdict : {"son emas: ", "juda katta: ", "juda kichik: "}) {
+        const std::string head = subject + std::string(verdict) + std::string(open_quote);
+        if (message.starts_with(head) && message.ends_with(close_quote) &&
+            message.size() >= head.size() + close_quote.size()) {
+            check_excerpt(message.substr(head.size(), message.size() - head.size() - close_quote.size()), typed,
+                          message);
+            return;
+        }
+    }
+    broken("an input error has one of the Uzbek forms", message);
+}
+
+void check_error(const runtime::Error& error, std::string_view a_text, std::string_view b_text) {
+    const std::string_view message = error.what();
+    if (!read(a_text, Coefficient::a)) {
+        require(error.about() == Coefficient::a, "a bad a is reported first, as a", message);
+        check_input_error(message, Coefficient::a, a_text);
+    } else if (!read(b_text, Coefficient::b)) {
+        require(error.about() == Coefficient::b, "a bad b is reported as b", message);
+        check_input_error(message, Coefficient::b, b_text);
+    } else {
+        require(error.about() == Coefficient::none, "a failed division names no box", message);
+        require(message == runtime::messages::result_too_large() || message == runtime::messages::result_too_small(),
+                "two good numbers fail only with a quotient out of range", message);
+    }
+}
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+std::size_t digits_at(std::string_view text, std::size_t from) {
+    std::size_t end = from;
+    while (end < text.size() && is_digit(text[end])) ++end;
+    return end - from;
+}
+
+// -?D+(.D+)?(E[+-]DD+)? with no redundant zero, at most 15 significant digits.
+void check_number_shape(std::string_view number, std::string_view answer) {
+    std::size_t i = number.starts_with('-') ? 1 : 0;
+    const std::size_t integer = digits_at(number, i);
+    require(integer > 0, "the number starts with a digit", answer);
+    require(integer == 1 || number[i] != '0', "no leading zero", answer);
+    std::size_t significant = 0;
+    bool leading = true;
+    const auto count = [&](std::string_view digits) {
+        for (char c : digits) {
+            leading = leading && c == '0';
+            if (!leading) ++significant;
+        }
+    };
+    count(number.substr(i, integer));
+    i += integer;
+    if (i < number.size() && number[i] == '.') {
+        const std::size_t fraction = digits_at(number, i + 1);
+        require(fraction > 0 && number[i + fraction] != '0', "a fraction has digits and no trailing zero", answer);
+        count(number.substr(i + 1, fraction));
+        i += 1 + fraction;
+    }
+    if (i < number.size() && number[i] == 'E') {
+        require(i + 1 < number.size() && (number[i + 1] == '+' || number[i + 1] == '-'), "a signed exponent", answer);
+        require(digits_at(number, i + 2) >= 2, "an exponent of two digits or more", answer);
+        i += 2 + digits_at(number, i + 2);
+    }
+    require(i == number.size(), "nothing follows the number", answer);
+    require(significant <= 15, "at most 15 significant digits", answer);
+}
+
+void check_answer_text(const std::string& answer, std::string_view a_text, std::string_view b_text) {
+    const auto a = read(a_text, Coefficient::a);
+    const auto b = read(b_text, Coefficient::b);
+    require(a && b, "an answer comes only from two numbers", answer);
+    if (answer == solver::infinitely_many) {
+        require(*a == 0.0 && *b == 0.0, "every x solves 0x = 0 only", answer);
+        return;
+    }
+    if (answer == solver::none) {
+        require(*a == 0.0 && *b != 0.0, "no x solves 0x = b for b other than 0 only", answer);
+        return;
+    }
+    const std::string head = std::string(solver::exactly_one) + std::string(solver::x_equals);
+    require(answer.starts_with(head), "the answer is one of the three forms", answer);
+    require(*a != 0.0, "one solution only for a other than 0", answer);
+
+    const std::string_view number = std::string_view(answer).substr(head.size());
+    check_number_shape(number, answer);
+    const auto shown = read(number, Coefficient::none);
+    require(shown.has_value(), "the number reads back", answer);
+    require(!(*shown == 0.0 && std::signbit(*shown)), "never -0", answer);
+
+    const double quotient = *b / *a;
+    require(std::isfinite(quotient) && (quotient != 0.0 || *b == 0.0), "an answer only for a quotient in range",
+            answer);
+    const double error = std::abs(*shown - quotient);
+    require(error <= std::abs(quotient) * 1e-14 + std::numeric_limits<double>::denorm_min(),
+            "the number is the quotient to 15 digits", answer);
+}
+
+}  // namespace
+
+void check_answer(std::string_view a_text, std::string_view b_text) {
+    std::string answer;
+    try {
+        answer = solver::answer(a_text, b_text);
+    } catch (const runtime::Error& error) {
+        check_error(error, a_text, b_text);
+        return;
+    }
+    check_answer_text(answer, a_text, b_text);
+}
+
+}  // namespace fuzz
