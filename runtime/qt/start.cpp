@@ -1,7 +1,42 @@
 #include "runtime/start.h"
 
-namespace runtime {
+#include <QApplication>
+#include <cstdlib>
+#include <iostream>
 
-int start(const ProjectDescription&) { return 1; }  // placeholder until the Qt window lands
+#include "runtime/messages.h"
+#include "runtime/qt/form_window.h"
+
+namespace runtime {
+namespace {
+
+// Without any of these Qt has no display to open and aborts the process
+// with a dump; the user gets one plain line instead.
+bool display_configured() {
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(variable);
+        if (value != nullptr && *value != '\0') return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+int start(const ProjectDescription& project) {
+    if (!display_configured()) {
+        std::cerr << messages::no_display() << std::endl;
+        return EXIT_FAILURE;
+    }
+    // The program reads no command line: Qt sees only the program's name.
+    int argc = 1;
+    char program_name[] = "tenglama";
+    char* argv[] = {program_name, nullptr};
+    QApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("tenglama"));
+
+    qt::FormWindow window(project);
+    window.open();
+    return QApplication::exec();
+}
 
 }  // namespace runtime

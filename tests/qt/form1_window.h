@@ -1,0 +1,91 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest/QTest>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "runtime/qt/form_window.h"
+#include "runtime/qt/text.h"
+#include "window/project.h"
+
+using runtime::qt::to_qstring;
+
+// Readable failure messages for Qt strings.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+// The real Form1 window, loaded and shown on the offscreen platform.
+class Form1Window : public testing::Test {
+protected:
+    void SetUp() override {
+        window = std::make_unique<runtime::qt::FormWindow>(window::project);
+        window->open();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    template <class QtWidget = QWidget>
+    QtWidget& control(std::string_view name) const {
+        auto* found = window->findChild<QtWidget*>(to_qstring(name), Qt::FindDirectChildrenOnly);
+        if (found == nullptr) throw std::out_of_range(std::string(name));
+        return *found;
+    }
+
+    QLabel& answer() const { return control<QLabel>("Label5"); }
+
+    // As a user does it: click into the box, select all, type over it.
+    void type_into(std::string_view name, std::string_view text) const {
+        auto& box = control<QLineEdit>(name);
+        QTest::mouseClick(&box, Qt::LeftButton);
+        QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(&box, Qt::Key_Delete);
+        QTest::keyClicks(&box, to_qstring(text));
+    }
+
+    void click_natija() const { QTest::mouseClick(&control<QPushButton>("Command1"), Qt::LeftButton); }
+
+    QString focused_name() const {
+        QWidget* focused = QApplication::focusWidget();
+        return focused ? focused->objectName() : QString();
+    }
+
+    std::unique_ptr<runtime::qt::FormWindow> window;
+};
+
+// Answers the message boxes that open while it lives with OK, noting what
+// the last one said. Boxes run their own event loop, so it polls.
+class MessageBoxAnswerer {
+public:
+    MessageBoxAnswerer() {
+        timer_.callOnTimeout([this] { answer(); });
+        timer_.start(5);
+    }
+
+    int shown = 0;
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    qsizetype buttons = 0;
+    Qt::TextFormat format = Qt::AutoText;
+
+private:
+    void answer() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible()) return;
+        ++shown;
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        buttons = box->buttons().size();
+        format = box->textFormat();
+        box->button(QMessageBox::Ok)->click();
+    }
+
+    QTimer timer_;
+};

@@ -1,0 +1,84 @@
+#include "form1_window.h"
+#include "tests/window_cases.h"
+
+namespace {
+
+constexpr std::string_view start_caption = "Javob";
+constexpr std::string_view m3_for_2_and_5 = "tenglama yagona yechimga ega   X=2.5";
+
+QSize one_line(const QLabel& label) { return label.fontMetrics().size(Qt::TextSingleLine, label.text()); }
+
+TEST_F(Form1Window, FocusStartsInText1AndTabCyclesBothWays) {
+    EXPECT_EQ(focused_name(), "Text1");
+    const auto& cycle = window_cases::tab_cycle;
+    for (std::size_t step = 1; step <= cycle.size(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(focused_name(), to_qstring(cycle[step % cycle.size()])) << "Tab " << step;
+    }
+    for (std::size_t step = 1; step <= cycle.size(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        EXPECT_EQ(focused_name(), to_qstring(cycle[(cycle.size() - step) % cycle.size()])) << "Shift+Tab " << step;
+    }
+}
+
+TEST_F(Form1Window, ClickingALabelLeavesTheFocusWhereItWas) {
+    for (const auto& placed : window_cases::controls) {
+        if (placed.kind != window_cases::Kind::label) continue;
+        QTest::mouseClick(&control(placed.name), Qt::LeftButton);
+        EXPECT_EQ(focused_name(), "Text1") << placed.name;
+        EXPECT_EQ(control(placed.name).focusPolicy(), Qt::NoFocus) << placed.name;
+    }
+}
+
+// One window, every answer in turn: each click replaces the last answer.
+TEST_F(Form1Window, TypedInputAndAMouseClickShowEachAnswerOnOneLine) {
+    for (const auto& click : window_cases::clicks) {
+        SCOPED_TRACE(std::string(click.a) + " / " + std::string(click.b));
+        type_into("Text1", click.a);
+        type_into("Text2", click.b);
+        click_natija();
+        EXPECT_EQ(answer().text(), to_qstring(click.answer));
+        EXPECT_EQ(answer().geometry(), QRect(QPoint(24, 184), one_line(answer())));
+    }
+}
+
+TEST_F(Form1Window, LongAnswerWidensLabel5ToTheRightOnOneLine) {
+    type_into("Text1", window_cases::long_answer.a);
+    type_into("Text2", window_cases::long_answer.b);
+    click_natija();
+    EXPECT_EQ(answer().text(), to_qstring(window_cases::long_answer.answer));
+    EXPECT_EQ(answer().pos(), QPoint(24, 184));
+    EXPECT_EQ(answer().size(), one_line(answer()));
+    EXPECT_LT(answer().height(), 2 * answer().fontMetrics().lineSpacing());
+}
+
+struct KeyPress {
+    std::string_view focus;
+    Qt::Key key;
+    bool runs_solver;
+};
+
+class KeysOnForm1 : public Form1Window, public testing::WithParamInterface<KeyPress> {};
+
+// Only a focused Natija answers Enter or Space; no button is the default
+// or the cancel button.
+TEST_P(KeysOnForm1, OnlyTheFocusedButtonAnswersEnterAndSpace) {
+    type_into("Text1", "2");
+    type_into("Text2", "5");
+    QWidget& target = control(GetParam().focus);
+    target.setFocus();
+    QTest::keyClick(&target, GetParam().key);
+
+    EXPECT_EQ(answer().text(), to_qstring(GetParam().runs_solver ? m3_for_2_and_5 : start_caption));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(focused_name(), to_qstring(GetParam().focus));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, KeysOnForm1,
+    testing::Values(KeyPress{"Text1", Qt::Key_Return, false}, KeyPress{"Text2", Qt::Key_Enter, false},
+                    KeyPress{"Text2", Qt::Key_Escape, false}, KeyPress{"Command1", Qt::Key_Space, true},
+                    KeyPress{"Command1", Qt::Key_Return, true}, KeyPress{"Command1", Qt::Key_Enter, true},
+                    KeyPress{"Command1", Qt::Key_Escape, false}));
+
+}  // namespace

@@ -1,0 +1,103 @@
+#include <QAccessible>
+#include <QFontMetrics>
+#include <algorithm>
+#include <vector>
+
+#include "form1_window.h"
+#include "tests/window_cases.h"
+
+namespace {
+
+using window_cases::Kind;
+
+bool is_kind(QWidget& widget, Kind kind) {
+    switch (kind) {
+        case Kind::button:
+            return qobject_cast<QPushButton*>(&widget) != nullptr;
+        case Kind::text_box:
+            return qobject_cast<QLineEdit*>(&widget) != nullptr;
+        case Kind::label:
+            break;
+    }
+    return qobject_cast<QLabel*>(&widget) != nullptr;
+}
+
+QString text_of(QWidget& widget) {
+    if (auto* label = qobject_cast<QLabel*>(&widget)) return label->text();
+    if (auto* button = qobject_cast<QPushButton*>(&widget)) return button->text();
+    return qobject_cast<QLineEdit*>(&widget)->text();
+}
+
+QSize one_line(const QLabel& label) { return label.fontMetrics().size(Qt::TextSingleLine, label.text()); }
+
+TEST_F(Form1Window, StartsWithTheStoredTitleClientSizeAndControls) {
+    EXPECT_EQ(window->windowTitle(), to_qstring(window_cases::title));
+    EXPECT_EQ(window->size(), QSize(window_cases::client_width, window_cases::client_height));
+
+    for (const auto& expected : window_cases::controls) {
+        SCOPED_TRACE(std::string(expected.name));
+        QWidget& widget = control(expected.name);
+        EXPECT_TRUE(is_kind(widget, expected.kind));
+        EXPECT_EQ(text_of(widget), to_qstring(expected.text));
+        EXPECT_EQ(widget.pos(), QPoint(expected.left, expected.top));
+        if (expected.name != "Label5") {  // its size follows its caption
+            EXPECT_EQ(widget.size(), QSize(expected.width, expected.height));
+        }
+    }
+}
+
+TEST_F(Form1Window, LoadSetsFiveFontSizesAndLabel5FitsJavob) {
+    const qreal default_points = QApplication::font().pointSizeF();
+    for (const auto& expected : window_cases::controls) {
+        const auto set = std::find_if(window_cases::load_font_sizes.begin(), window_cases::load_font_sizes.end(),
+                                      [&](const auto& size) { return size.label == expected.name; });
+        const qreal points = set == window_cases::load_font_sizes.end() ? default_points : set->points;
+        EXPECT_EQ(control(expected.name).font().pointSizeF(), points) << expected.name;
+    }
+    EXPECT_EQ(answer().size(), one_line(answer()));
+    EXPECT_GT(answer().height(), 13);  // the stored 29 x 13 gave way
+}
+
+// Qt keeps no tab indexes; the focus chain is where they must show.
+TEST_F(Form1Window, FocusChainFollowsTabIndexesAndSkipsLabels) {
+    std::vector<window_cases::Placed> by_tab_index(window_cases::controls.begin(), window_cases::controls.end());
+    std::sort(by_tab_index.begin(), by_tab_index.end(),
+              [](const auto& x, const auto& y) { return x.tab_index < y.tab_index; });
+    QStringList expected;
+    for (const auto& placed : by_tab_index) {
+        if (placed.kind != Kind::label) expected << to_qstring(placed.name);
+    }
+
+    QStringList chain;
+    for (QWidget* next = window->nextInFocusChain(); next != window.get(); next = next->nextInFocusChain()) {
+        if (next->focusPolicy() & Qt::TabFocus) chain << next->objectName();
+    }
+    ASSERT_TRUE(chain.contains(expected.front()));
+    std::rotate(chain.begin(), chain.begin() + chain.indexOf(expected.front()), chain.end());  // a ring
+    EXPECT_EQ(chain, expected);
+}
+
+TEST_F(Form1Window, ResizingTheWindowMovesNothing) {
+    std::vector<QRect> before;
+    for (const auto& placed : window_cases::controls) before.push_back(control(placed.name).geometry());
+
+    for (const QSize size : {QSize(200, 150), QSize(900, 700), QSize(507, 314)}) {
+        window->resize(size);
+        QApplication::processEvents();
+        for (std::size_t i = 0; i < before.size(); ++i) {
+            EXPECT_EQ(control(window_cases::controls[i].name).geometry(), before[i])
+                << window_cases::controls[i].name << " at " << size.width() << "x" << size.height();
+        }
+    }
+}
+
+TEST_F(Form1Window, ScreenReadersReadBoxesByTheirLabelsAndTheButtonAsNatija) {
+    const auto name = [this](std::string_view control_name) {
+        return QAccessible::queryAccessibleInterface(&control(control_name))->text(QAccessible::Name);
+    };
+    EXPECT_EQ(name("Text1"), "a - ning qiymati");
+    EXPECT_EQ(name("Text2"), "b- ning qiymati");
+    EXPECT_EQ(name("Command1"), "Natija");
+}
+
+}  // namespace
