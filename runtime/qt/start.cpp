@@ -1,6 +1,7 @@
 #include "runtime/start.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <cstdlib>
 #include <iostream>
 
@@ -32,7 +33,9 @@ int start(const ProjectDescription& project) {
     char program_name[] = "tenglama";
     char* argv[] = {program_name, nullptr};
     QApplication application(argc, argv);
+    // The installed menu entry and hicolor icon share the program's name.
     QGuiApplication::setDesktopFileName(QStringLiteral("tenglama"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tenglama")));
 
     qt::FormWindow window(project);
     window.open();
