@@ -11,8 +11,8 @@ enum class Coefficient { none, a, b };
 // The one error type handlers raise. Its message is what the user reads.
 class Error : public std::runtime_error {
 public:
-    explicit Error(std::string message, Coefficient about = Coefficient::none)
-        : std::runtime_error(std::move(message)), about_(about) {}
+    explicit Error(const std::string& message, Coefficient about = Coefficient::none)
+        : std::runtime_error(message), about_(about) {}
 
     Coefficient about() const noexcept { return about_; }
 

@@ -36,16 +36,16 @@ Form::Form(const FormDescription& description, std::vector<std::unique_ptr<Widge
 }
 
 Control& Form::control(std::string_view name) {
-    for (Control& control : controls_) {
-        if (control.description().name == name) return control;
+    for (Control& candidate : controls_) {
+        if (candidate.description().name == name) return candidate;
     }
     throw Error(messages::internal_fault(std::string(description_.name) + "." + std::string(name)));
 }
 
 const Control* Form::input_for(Coefficient which) const {
     if (which == Coefficient::none) return nullptr;
-    for (const Control& control : controls_) {
-        if (control.description().holds == which) return &control;
+    for (const Control& candidate : controls_) {
+        if (candidate.description().holds == which) return &candidate;
     }
     return nullptr;
 }

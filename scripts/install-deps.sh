@@ -12,6 +12,7 @@ packages=(
   xvfb xauth openbox x11-utils xdotool imagemagick   # a virtual display to test on
   librsvg2-bin icoutils                              # icons from the SVG source
   clang libclang-rt-14-dev                           # the fuzzer and its sanitizers
+  clang-tidy cppcheck                                # static analysis
 )
 
 missing=()

@@ -9,12 +9,13 @@ cmake --preset linux
 cmake --build --preset linux
 ctest --preset linux
 
-# The same suites under AddressSanitizer, UBSan and LeakSanitizer, then the
-# answer fuzzer for half a minute.
+# The same suites under AddressSanitizer, UBSan and LeakSanitizer, the
+# answer fuzzer for half a minute, and static analysis.
 cmake --preset linux-asan
 cmake --build --preset linux-asan
 ctest --preset linux-asan
 fuzz/run.sh 30
+scripts/analyse.sh
 
 # The shipped Windows program is 32-bit. Where this machine cannot run
 # 32-bit code (a kernel without IA-32 emulation), its suites run in the

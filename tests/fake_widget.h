@@ -39,9 +39,9 @@ private:
     std::vector<std::unique_ptr<runtime::Widget>> make(const runtime::FormDescription& description) {
         std::vector<std::unique_ptr<runtime::Widget>> made;
         for (const auto& control : description.controls) {
-            auto widget = std::make_unique<FakeWidget>(std::string(control.text));
-            widgets.push_back(widget.get());
-            made.push_back(std::move(widget));
+            auto fake = std::make_unique<FakeWidget>(std::string(control.text));
+            widgets.push_back(fake.get());
+            made.push_back(std::move(fake));
         }
         return made;
     }

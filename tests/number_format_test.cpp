@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -55,9 +56,9 @@ TEST(FormattedNumber, ReadsBackAsTheValueRoundedToFifteenDigits) {
             if (c >= '0' && c <= '9' && !leading) ++digits;
         }
         ASSERT_LE(digits, 15) << text;
-        char expected[40];
-        std::snprintf(expected, sizeof expected, "%.14e", x);
-        ASSERT_EQ(runtime::to_number(text, runtime::Coefficient::none), std::strtod(expected, nullptr)) << text;
+        std::array<char, 40> expected{};
+        std::snprintf(expected.data(), expected.size(), "%.14e", x);
+        ASSERT_EQ(runtime::to_number(text, runtime::Coefficient::none), std::strtod(expected.data(), nullptr)) << text;
     }
 }
 
