@@ -13,6 +13,7 @@ packages=(
   librsvg2-bin icoutils                              # icons from the SVG source
   clang libclang-rt-14-dev                           # the fuzzer and its sanitizers
   clang-tidy cppcheck                                # static analysis
+  libx11-dev libxdamage-dev                          # the start-up timer (bench/)
 )
 
 missing=()

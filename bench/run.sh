@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Measures the program and prints the figures as a Markdown table: start-up
+# time and resident memory against the floor (the least a toolkit window can
+# be, built by the same build), the answer per click, and the size and
+# imports of the Windows executable. Not part of the test command.
+# Usage: bench/run.sh [RUNS]   (start-ups of each program; default 11)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs="${1:-11}"
+
+for preset in linux windows-x86; do
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" >/dev/null
+done
+bench=build/linux/bench
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -m 700 "$work/xdg"
+
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+
+# Start-ups on one private X display with no window manager. The floor and
+# the program take turns, so whatever else the machine does hits both; one
+# unmeasured start of each fills the caches first.
+startups=$(cat <<'INNER'
+name="$1" floor="$2"; shift 2
+"$bench/tenglama_window_timer" "$floor" >/dev/null
+"$bench/tenglama_window_timer" "$@" >/dev/null
+for _ in $(seq "$runs"); do
+  "$bench/tenglama_window_timer" "$floor" >>"$work/$name.floor"
+  "$bench/tenglama_window_timer" "$@" >>"$work/$name.program"
+done
+INNER
+)
+export bench runs work
+env -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work/xdg" xvfb-run -a -s "-screen 0 1024x768x24" \
+  bash -c "$startups" startups qt "$bench/tenglama_qt_floor" build/linux/tenglama
+
+column_median() { cut -d' ' -f"$2" "$1" | median; }
+qt_ms=$(column_median "$work/qt.program" 1)
+qt_floor_ms=$(column_median "$work/qt.floor" 1)
+qt_mib=$(column_median "$work/qt.program" 2 | awk '{ printf "%.1f", $1 / 1024 }')
+qt_floor_mib=$(column_median "$work/qt.floor" 2 | awk '{ printf "%.1f", $1 / 1024 }')
+
+answer_ns=$("$bench/tenglama_answer_bench" --benchmark_filter='^AnswerTypicalClick$' --benchmark_repetitions=5 \
+  --benchmark_report_aggregates_only=true --benchmark_format=csv 2>/dev/null |
+  awk -F, '$1 == "\"AnswerTypicalClick_median\"" { printf "%.0f", $3 }')
+
+exe=build/windows-x86/tenglama.exe
+exe_kib=$(du -k --apparent-size "$exe" | cut -f1)
+imports=$(i686-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ { print $3 }' | sort -f | paste -sd' ')
+
+cat <<EOF
+Machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(nproc) cores; \
+Linux $(uname -r); Qt $(pkg-config --modversion Qt6Widgets); $(g++ --version | head -1)
+Command: bench/run.sh $runs ($(date -u +%Y-%m-%d))
+
+| Measure | tenglama | Floor | Ratio | Target |
+|---|---|---|---|---|
+| Start-up to painted window, Qt, ms (median of $runs) | $qt_ms | $qt_floor_ms | $(ratio "$qt_ms" "$qt_floor_ms") | ≤ 1.15 |
+| Resident memory once shown, Qt, MiB (median of $runs) | $qt_mib | $qt_floor_mib | $(ratio "$qt_mib" "$qt_floor_mib") | ≤ 1.15 |
+| Answer per click ("2", "5"), ns (median of 5) | $answer_ns | | | < 1000 |
+| tenglama.exe size, KiB | $exe_kib | | | < 300 |
+| tenglama.exe imports | $imports | | | |
+EOF
