@@ -50,7 +50,7 @@ QRect CaptionLabel::shown_area() const {
 }
 
 int CaptionLabel::text_flags() const {
-    return QStyle::visualAlignment(layoutDirection(), alignment()).toInt() | Qt::TextWordWrap;
+    return static_cast<int>(QStyle::visualAlignment(layoutDirection(), alignment()).toInt()) | Qt::TextWordWrap;
 }
 
 QFont CaptionLabel::font_that_fits(QRect area) const {

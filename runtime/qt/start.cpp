@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <array>
 #include <cstdlib>
 #include <iostream>
+#include <string>
 
 #include "runtime/messages.h"
 #include "runtime/qt/form_window.h"
@@ -30,9 +32,9 @@ int start(const ProjectDescription& project) {
     }
     // The program reads no command line: Qt sees only the program's name.
     int argc = 1;
-    char program_name[] = "tenglama";
-    char* argv[] = {program_name, nullptr};
-    QApplication application(argc, argv);
+    std::string program_name = "tenglama";
+    std::array<char*, 2> argv{program_name.data(), nullptr};
+    QApplication application(argc, argv.data());
     // The installed menu entry and hicolor icon share the program's name.
     QGuiApplication::setDesktopFileName(QStringLiteral("tenglama"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tenglama")));

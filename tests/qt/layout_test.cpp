@@ -79,6 +79,7 @@ TEST_F(Form1Window, FocusChainFollowsTabIndexesAndSkipsLabels) {
 
 TEST_F(Form1Window, ResizingTheWindowMovesNothing) {
     std::vector<QRect> before;
+    before.reserve(window_cases::controls.size());
     for (const auto& placed : window_cases::controls) before.push_back(control(placed.name).geometry());
 
     for (const QSize size : {QSize(200, 150), QSize(900, 700), QSize(507, 314)}) {
