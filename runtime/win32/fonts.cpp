@@ -1,0 +1,33 @@
+#include "runtime/win32/fonts.h"
+
+#include <cmath>
+
+#include "runtime/messages.h"
+#include "runtime/win32/dpi.h"
+
+namespace runtime::win32 {
+namespace {
+
+// Windows reports the message font at the system DPI.
+LOGFONTW system_message_font() {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return metrics.lfMessageFont;
+    LOGFONTW fallback{};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof fallback, &fallback);
+    return fallback;
+}
+
+}  // namespace
+
+OwnedFont message_font(int dpi, std::optional<float> points) {
+    LOGFONTW font = system_message_font();
+    font.lfWidth = 0;
+    font.lfHeight =
+        points ? -std::lround(*points * static_cast<float>(dpi) / 72.0f) : MulDiv(font.lfHeight, dpi, system_dpi());
+    OwnedFont made(CreateFontIndirectW(&font));
+    if (!made) throw Error(messages::internal_fault("CreateFontIndirectW"));
+    return made;
+}
+
+}  // namespace runtime::win32

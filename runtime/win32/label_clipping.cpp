@@ -1,0 +1,37 @@
+#include "runtime/win32/label_clipping.h"
+
+namespace runtime::win32 {
+namespace {
+
+RECT rect_in_parent(HWND control) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+void clip_label(const ChildControl& label, std::span<ChildControl* const> controls) {
+    const RECT box = rect_in_parent(label.handle());
+    OwnedRegion visible;
+    for (const ChildControl* other : controls) {
+        RECT overlap{};
+        const RECT other_box = rect_in_parent(other->handle());
+        if (other->description().kind == ControlKind::label || !IntersectRect(&overlap, &box, &other_box)) continue;
+        if (!visible) visible.reset(CreateRectRgn(0, 0, box.right - box.left, box.bottom - box.top));
+        OffsetRect(&overlap, -box.left, -box.top);
+        const OwnedRegion covered(CreateRectRgnIndirect(&overlap));
+        CombineRgn(visible.get(), visible.get(), covered.get(), RGN_DIFF);
+    }
+    // A label that overlaps nothing goes back to having no region at all.
+    if (SetWindowRgn(label.handle(), visible.get(), TRUE)) static_cast<void>(visible.release());  // Windows owns it now
+}
+
+}  // namespace
+
+void keep_labels_beneath(std::span<ChildControl* const> controls) {
+    for (const ChildControl* control : controls) {
+        if (control->description().kind == ControlKind::label) clip_label(*control, controls);
+    }
+}
+
+}  // namespace runtime::win32

@@ -1,0 +1,50 @@
+#include "form1_window.h"
+#include "tests/window_cases.h"
+
+namespace {
+
+constexpr std::string_view good_answer = "tenglama yagona yechimga ega   X=2.5";
+
+// A typo costs nothing: the box says what is wrong, and afterwards the
+// answer, the typed texts and the window are all still there, with the
+// user back in the box to fix and its text selected.
+TEST_F(Form1Window, BadInputIsReportedAndNothingIsLost) {
+    for (const auto& bad : window_cases::bad_inputs) {
+        SCOPED_TRACE(std::string(bad.a) + " / " + std::string(bad.b));
+        type_into("Text1", "2");
+        type_into("Text2", "5");
+        click_natija();
+        ASSERT_TRUE(pump_until([&] { return answer() == good_answer; }));
+
+        type_into("Text1", bad.a);
+        type_into("Text2", bad.b);
+        MessageBoxAnswerer answerer;
+        click_natija();
+        pump_until([&] { return answerer.shown > 0; });
+
+        EXPECT_EQ(answerer.shown, 1);
+        EXPECT_EQ(answerer.text, bad.message);
+        EXPECT_EQ(answerer.title, window_cases::title);
+        EXPECT_EQ(answerer.owner, frame());
+        EXPECT_TRUE(answerer.has_icon);
+
+        EXPECT_EQ(answer(), good_answer);
+        EXPECT_EQ(text_of(control("Text1")), bad.a);
+        EXPECT_EQ(text_of(control("Text2")), bad.b);
+        EXPECT_TRUE(IsWindowVisible(frame()));
+
+        // Under X the form is activated again only after the box is gone.
+        EXPECT_TRUE(pump_until([&] { return GetForegroundWindow() == frame() && focused_name() == bad.focus; }))
+            << focused_name();
+        settle();
+        EXPECT_EQ(focused_name(), bad.focus);
+        if (bad.focus != "Command1") {
+            DWORD start = 1, end = 0;
+            SendMessageW(GetFocus(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+            EXPECT_EQ(start, 0u);
+            EXPECT_EQ(end, static_cast<DWORD>(GetWindowTextLengthW(GetFocus())));
+        }
+    }
+}
+
+}  // namespace

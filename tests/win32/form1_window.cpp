@@ -1,0 +1,179 @@
+#include "form1_window.h"
+
+#include <chrono>
+#include <thread>
+
+#include "runtime/win32/message_loop.h"
+#include "runtime/win32/wide_text.h"
+#include "window/project.h"
+
+using runtime::win32::to_utf8;
+using runtime::win32::to_wide;
+
+std::string text_of(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return to_utf8(text);
+}
+
+SIZE size_of(const RECT& rect) { return {rect.right - rect.left, rect.bottom - rect.top}; }
+
+SIZE one_line(HWND control) {
+    const std::wstring text = to_wide(text_of(control));
+    const HDC dc = GetDC(control);
+    const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    return size;
+}
+
+void Form1Window::SetUp() {
+    form = std::make_unique<runtime::win32::FormWindow>(window::project);
+    form->show(SW_SHOWNORMAL);
+    SetForegroundWindow(frame());
+    ASSERT_TRUE(pump_until([&] { return GetForegroundWindow() == frame() && GetFocus() == control("Text1"); }))
+        << "the form never became active with the focus in Text1";
+}
+
+// Closing posts the quit message meant for the program's loop; the next
+// test's message boxes must not see it.
+void Form1Window::TearDown() {
+    form.reset();
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    }
+}
+
+HWND Form1Window::control(std::string_view name) const {
+    const HWND found = form->control_handle(name);
+    if (found == nullptr) throw std::out_of_range(std::string(name));
+    return found;
+}
+
+std::string Form1Window::focused_name() const {
+    for (const std::string_view name : {"Text1", "Text2", "Command1"}) {
+        if (GetFocus() == control(name)) return std::string(name);
+    }
+    return GetFocus() == frame() ? "Form1" : "?";
+}
+
+RECT Form1Window::client_rect_of(HWND window) const {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, frame(), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+bool Form1Window::pump_until(const std::function<bool()>& done) const {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        MSG message;
+        if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message != WM_QUIT) runtime::win32::dispatch_message(frame(), message);
+        } else {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        }
+    }
+    return true;
+}
+
+void Form1Window::settle() const {
+    int quiet = 0;
+    pump_until([&] { return GetQueueStatus(QS_ALLINPUT) == 0 && ++quiet > 5; });
+}
+
+namespace {
+
+void send(std::initializer_list<INPUT> inputs) {
+    std::vector<INPUT> events(inputs);
+    SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
+}
+
+INPUT key(WORD virtual_key, WORD unicode, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtual_key;
+    input.ki.wScan = unicode;
+    input.ki.dwFlags = flags;
+    return input;
+}
+
+INPUT mouse(LONG x, LONG y, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+    return input;
+}
+
+}  // namespace
+
+void Form1Window::press(WORD virtual_key, bool shift) const {
+    if (shift) send({key(VK_SHIFT, 0, 0)});
+    send({key(virtual_key, 0, 0), key(virtual_key, 0, KEYEVENTF_KEYUP)});
+    if (shift) send({key(VK_SHIFT, 0, KEYEVENTF_KEYUP)});
+    settle();
+}
+
+// As a user types: into the focused box, character by character.
+void Form1Window::type_into(std::string_view name, std::string_view text) const {
+    const HWND box = control(name);
+    SetFocus(box);
+    SetWindowTextW(box, L"");
+    for (const wchar_t unit : to_wide(text)) {
+        send({key(0, unit, KEYEVENTF_UNICODE), key(0, unit, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP)});
+    }
+    ASSERT_TRUE(pump_until([&] { return text_of(box) == text; })) << name << " shows " << text_of(box);
+}
+
+void Form1Window::click(std::string_view name) const {
+    RECT rect{};
+    GetWindowRect(control(name), &rect);
+    const LONG x = (rect.left + rect.right) / 2;
+    const LONG y = (rect.top + rect.bottom) / 2;
+    send({mouse(x, y, MOUSEEVENTF_MOVE), mouse(x, y, MOUSEEVENTF_LEFTDOWN), mouse(x, y, MOUSEEVENTF_LEFTUP)});
+    settle();
+}
+
+namespace {
+
+MessageBoxAnswerer* current_answerer = nullptr;
+
+BOOL CALLBACK find_box(HWND window, LPARAM found) {
+    wchar_t class_name[16]{};
+    GetClassNameW(window, class_name, 16);
+    if (std::wstring_view(class_name) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+}  // namespace
+
+MessageBoxAnswerer::MessageBoxAnswerer() : timer_(SetTimer(nullptr, 0, 20, &MessageBoxAnswerer::look)) {
+    current_answerer = this;
+}
+
+MessageBoxAnswerer::~MessageBoxAnswerer() {
+    KillTimer(nullptr, timer_);
+    current_answerer = nullptr;
+}
+
+void CALLBACK MessageBoxAnswerer::look(HWND, UINT, UINT_PTR, DWORD) {
+    HWND box = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), find_box, reinterpret_cast<LPARAM>(&box));
+    if (box == nullptr || current_answerer == nullptr) return;
+    MessageBoxAnswerer& self = *current_answerer;
+    ++self.shown;
+    self.owner = GetWindow(box, GW_OWNER);
+    self.title = text_of(box);
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        const LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
+        if ((style & SS_TYPEMASK) == SS_ICON && SendMessageW(child, STM_GETICON, 0, 0) != 0) self.has_icon = true;
+        if (GetDlgCtrlID(child) == 0xFFFF) self.text = text_of(child);
+    }
+    SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+}

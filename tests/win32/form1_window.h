@@ -1,0 +1,64 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "runtime/win32/form_window.h"
+
+std::string text_of(HWND window);
+SIZE size_of(const RECT& rect);
+SIZE one_line(HWND control);  // the control's text on one line in its own font
+
+inline bool operator==(const SIZE& x, const SIZE& y) { return x.cx == y.cx && x.cy == y.cy; }
+inline void PrintTo(const SIZE& size, std::ostream* out) { *out << size.cx << " x " << size.cy; }
+
+// The real Form1 window, loaded, shown and active, driven through the
+// message loop with keyboard and mouse input as a user would.
+class Form1Window : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    HWND frame() const { return form->handle(); }
+    HWND control(std::string_view name) const;
+    std::string focused_name() const;
+    std::string answer() const { return text_of(control("Label5")); }
+    RECT client_rect_of(HWND window) const;  // in the form's client coordinates
+
+    // Delivers messages until `done` holds (true) or five seconds pass (false).
+    bool pump_until(const std::function<bool()>& done) const;
+    // Delivers messages until the queue stays empty.
+    void settle() const;
+
+    void press(WORD key, bool shift = false) const;
+    void type_into(std::string_view name, std::string_view text) const;
+    void click(std::string_view name) const;
+    void click_natija() const { click("Command1"); }
+
+    std::unique_ptr<runtime::win32::FormWindow> form;
+};
+
+// Answers every message box that opens while it lives with OK, noting what
+// the last one said. A box runs its own message loop, so a timer looks.
+class MessageBoxAnswerer {
+public:
+    MessageBoxAnswerer();
+    ~MessageBoxAnswerer();
+    MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
+    MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
+
+    int shown = 0;
+    HWND owner = nullptr;
+    std::string title, text;
+    bool has_icon = false;
+
+private:
+    static void CALLBACK look(HWND, UINT, UINT_PTR, DWORD);
+    UINT_PTR timer_;
+};

@@ -1,0 +1,154 @@
+#include <algorithm>
+#include <vector>
+
+#include "form1_window.h"
+#include "tests/window_cases.h"
+
+namespace {
+
+constexpr std::string_view start_caption = "Javob";
+constexpr std::string_view m3_for_2_and_5 = "tenglama yagona yechimga ega   X=2.5";
+
+TEST_F(Form1Window, FocusStartsInText1AndTabCyclesBothWays) {
+    EXPECT_EQ(focused_name(), "Text1");
+    const auto& cycle = window_cases::tab_cycle;
+    for (std::size_t step = 1; step <= cycle.size(); ++step) {
+        press(VK_TAB);
+        EXPECT_EQ(focused_name(), cycle[step % cycle.size()]) << "Tab " << step;
+    }
+    for (std::size_t step = 1; step <= cycle.size(); ++step) {
+        press(VK_TAB, true);
+        EXPECT_EQ(focused_name(), cycle[(cycle.size() - step) % cycle.size()]) << "Shift+Tab " << step;
+    }
+}
+
+// Each click replaces the last answer; Label5 keeps its place and fits the
+// new text on one line, however long.
+TEST_F(Form1Window, TypedInputAndAMouseClickShowEachAnswerOnOneLine) {
+    std::vector<window_cases::Click> clicks(window_cases::clicks.begin(), window_cases::clicks.end());
+    clicks.push_back(window_cases::long_answer);
+    for (const auto& click : clicks) {
+        SCOPED_TRACE(std::string(click.a) + " / " + std::string(click.b));
+        type_into("Text1", click.a);
+        type_into("Text2", click.b);
+        click_natija();
+        ASSERT_TRUE(pump_until([&] { return answer() == click.answer; })) << answer();
+        const RECT label5 = client_rect_of(control("Label5"));
+        EXPECT_EQ(label5.left, 24);
+        EXPECT_EQ(label5.top, 184);
+        EXPECT_EQ(size_of(label5), one_line(control("Label5")));
+    }
+}
+
+struct KeyPress {
+    std::string_view focus;
+    WORD key;
+    bool runs_solver;
+};
+
+void PrintTo(const KeyPress& press, std::ostream* out) { *out << "key " << press.key << " in " << press.focus; }
+
+class KeysOnForm1 : public Form1Window, public testing::WithParamInterface<KeyPress> {};
+
+// Only a focused Natija answers Enter or Space; no button is the default
+// or the cancel button.
+TEST_P(KeysOnForm1, OnlyTheFocusedButtonAnswersEnterAndSpace) {
+    type_into("Text1", "2");
+    type_into("Text2", "5");
+    SetFocus(control(GetParam().focus));
+    press(GetParam().key);
+    if (GetParam().runs_solver) pump_until([&] { return answer() == m3_for_2_and_5; });
+
+    EXPECT_EQ(answer(), GetParam().runs_solver ? m3_for_2_and_5 : start_caption);
+    EXPECT_TRUE(IsWindowVisible(frame()));
+    EXPECT_EQ(focused_name(), GetParam().focus);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, KeysOnForm1,
+                         testing::Values(KeyPress{"Text1", VK_RETURN, false}, KeyPress{"Text2", VK_RETURN, false},
+                                         KeyPress{"Text2", VK_ESCAPE, false}, KeyPress{"Command1", VK_SPACE, true},
+                                         KeyPress{"Command1", VK_RETURN, true},
+                                         KeyPress{"Command1", VK_ESCAPE, false}));
+
+// Coming back to the form puts the user back where they were typing.
+TEST_F(Form1Window, ReactivationRestoresTheFocusedControl) {
+    press(VK_TAB);
+    ASSERT_EQ(focused_name(), "Text2");
+    const HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                                       nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    EXPECT_TRUE(pump_until([&] { return GetForegroundWindow() == other; }));
+    SetForegroundWindow(frame());
+    EXPECT_TRUE(pump_until([&] { return GetForegroundWindow() == frame() && focused_name() == "Text2"; }))
+        << focused_name();
+    DestroyWindow(other);
+}
+
+HWND renamed = nullptr;
+void CALLBACK on_name_change(HWINEVENTHOOK, DWORD, HWND window, LONG, LONG, DWORD, DWORD) { renamed = window; }
+
+TEST_F(Form1Window, ANewAnswerTellsScreenReadersLabel5WasRenamed) {
+    const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr,
+                                               on_name_change, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    renamed = nullptr;
+    type_into("Text1", "2");
+    type_into("Text2", "5");
+    click_natija();
+    EXPECT_TRUE(pump_until([&] { return renamed == control("Label5"); }));
+    UnhookWinEvent(hook);
+}
+
+// Windows counts a process's GDI and user objects; Wine does not
+// (GetGuiResources gives 0). There the GDI count shows in the handle table:
+// with enough new objects to fill every free slot, the highest slot taken
+// grows by one for each object still alive; windows are counted directly.
+int gdi_objects() {
+    if (const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return static_cast<int>(counted);
+    std::vector<HBRUSH> probes(4096);
+    int highest = 0;
+    for (HBRUSH& probe : probes) {
+        probe = CreateSolidBrush(0);
+        highest = std::max(highest, static_cast<int>(LOWORD(reinterpret_cast<UINT_PTR>(probe))));
+    }
+    for (HBRUSH probe : probes) DeleteObject(probe);
+    return highest;
+}
+
+BOOL CALLBACK count_window(HWND, LPARAM counter) {
+    ++*reinterpret_cast<int*>(counter);
+    return TRUE;
+}
+
+BOOL CALLBACK count_with_children(HWND window, LPARAM counter) {
+    EnumChildWindows(window, count_window, counter);
+    return count_window(window, counter);
+}
+
+int user_objects() {
+    if (const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)) return static_cast<int>(counted);
+    int windows = 0;
+    EnumThreadWindows(GetCurrentThreadId(), count_with_children, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+TEST_F(Form1Window, AThousandClicksLeaveGdiAndUserObjectCountsFlat) {
+    const auto click_with = [&](const window_cases::Click& inputs) {
+        SetWindowTextW(control("Text1"), std::wstring(inputs.a.begin(), inputs.a.end()).c_str());
+        SetWindowTextW(control("Text2"), std::wstring(inputs.b.begin(), inputs.b.end()).c_str());
+        SendMessageW(control("Command1"), BM_CLICK, 0, 0);
+    };
+    click_with(window_cases::long_answer);
+    settle();
+    const int gdi_before = gdi_objects();
+    const int user_before = user_objects();
+    for (int i = 0; i < 500; ++i) {
+        click_with(window_cases::clicks[2]);
+        click_with(window_cases::long_answer);  // Label5 changes size every time
+    }
+    settle();
+    EXPECT_EQ(answer(), window_cases::long_answer.answer);
+    EXPECT_EQ(gdi_objects(), gdi_before);
+    EXPECT_EQ(user_objects(), user_before);
+}
+
+}  // namespace
