@@ -88,6 +88,9 @@ void ChildControl::fit_to_caption() {
     GetTextExtentPoint32W(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &extent);
     GetTextMetricsW(dc.get(), &metrics);
     SetWindowPos(handle(), nullptr, 0, 0, extent.cx, metrics.tmHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The new caption was drawn when it was set, clipped to the old size;
+    // the label may not repaint the part it has grown by.
+    InvalidateRect(handle(), nullptr, TRUE);
 }
 
 }  // namespace runtime::win32
