@@ -10,7 +10,7 @@ packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64            # the Windows program
   wine wine64 wine32:i386                            # running it here
   xvfb xauth openbox x11-utils xdotool imagemagick   # a virtual display to test on
-  librsvg2-bin icoutils                              # icons from the SVG source
+  librsvg2-bin icoutils python3                      # icons from the SVG source; checking the .exe
   clang libclang-rt-14-dev                           # the fuzzer and its sanitizers
   clang-tidy cppcheck                                # static analysis
   libx11-dev libxdamage-dev                          # the start-up timer (bench/)
