@@ -13,6 +13,8 @@ packages=(
   librsvg2-bin icoutils python3                      # icons from the SVG source; checking the .exe
   clang libclang-rt-14-dev                           # the fuzzer and its sanitizers
   clang-tidy cppcheck                                # static analysis
+  dpkg-dev file unzip                                # building and opening the packages
+  lintian desktop-file-utils appstream               # and their validators
   libx11-dev libxdamage-dev                          # the start-up timer (bench/)
 )
 

@@ -32,3 +32,6 @@ else
   cmake --build --preset windows-x64
   scripts/wine-session.sh "$PWD/build/windows-x64/wineprefix" ctest --preset windows-x64 --label-exclude host
 fi
+
+# The release packages: the .deb and the Windows zip, built and checked.
+packaging/check.sh
