@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -49,6 +50,16 @@ protected:
         QTest::keyClicks(&box, to_qstring(text));
     }
 
+    // As a user brings text that keys cannot type (control characters, other
+    // scripts, thousands of characters): select all, paste over it.
+    void paste_into(std::string_view name, const QString& text) const {
+        auto& box = control<QLineEdit>(name);
+        QTest::mouseClick(&box, Qt::LeftButton);
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    }
+
     void click_natija() const { QTest::mouseClick(&control<QPushButton>("Command1"), Qt::LeftButton); }
 
     QString focused_name() const {
@@ -88,4 +99,31 @@ private:
     }
 
     QTimer timer_;
+};
+
+// Answers each message box with OK the moment it is shown, noting what the
+// last one said. Unlike polling, it costs a box no waiting: soaks raise
+// thousands of them.
+class MessageBoxCloser : public QObject {
+public:
+    MessageBoxCloser() { QApplication::instance()->installEventFilter(this); }
+    ~MessageBoxCloser() override { QApplication::instance()->removeEventFilter(this); }
+    MessageBoxCloser(const MessageBoxCloser&) = delete;
+    MessageBoxCloser& operator=(const MessageBoxCloser&) = delete;
+
+    int shown = 0;
+    QString text;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* box = qobject_cast<QMessageBox*>(watched);
+        if (box != nullptr && event->type() == QEvent::Show) {
+            ++shown;
+            text = box->text();
+            // Clicked once the box's own event loop runs; dropped if the box is gone.
+            QMetaObject::invokeMethod(
+                box, [box] { box->button(QMessageBox::Ok)->click(); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
 };

@@ -1,0 +1,99 @@
+#include <algorithm>
+
+#include "form1_window.h"
+#include "tests/bad_input_catalogue.h"
+
+namespace {
+
+using bad_input::Entry;
+using bad_input::Outcome;
+
+constexpr std::string_view good_answer = "tenglama yagona yechimga ega   X=2.5";
+
+// What a Qt window types as a: the UTF-16 text where the entry has one.
+QString text_a(const Entry& entry) {
+    if (entry.a_utf16.empty()) return to_qstring(entry.a);
+    return QString::fromStdU16String(entry.a_utf16);
+}
+
+// A QLineEdit holds at most 32,767 characters, as a Windows edit box does,
+// and drops the end of a longer paste: 32,767 spaces then 1 arrive without
+// the 1, which leaves a blank.
+Entry as_a_qt_box_keeps_it(Entry entry) {
+    if (entry.name != "longest_spaces_then_1") return entry;
+    entry.a.resize(bad_input::longest_text);
+    entry.outcome = Outcome::error;
+    entry.shown = "a ning qiymati kiritilmagan.";
+    entry.focus = "Text1";
+    return entry;
+}
+
+class CatalogueOnForm1 : public Form1Window, public testing::WithParamInterface<Entry> {
+protected:
+    // A QLineEdit types no control character, QTest's keys carry Latin-1
+    // only, and thousands of keys are slow: short plain text is typed,
+    // everything else pasted. A paste reaches the box as it is, NULs,
+    // control characters and line breaks included.
+    void put_into(std::string_view name, const QString& text) const {
+        const bool typeable = text.size() <= 64 && std::all_of(text.begin(), text.end(), [](QChar c) {
+                                  return c.unicode() >= ' ' && c.unicode() <= '~';
+                              });
+        if (typeable) {
+            type_into(name, text.toStdString());
+        } else {
+            paste_into(name, text);
+        }
+    }
+};
+
+// Over a good answer: the new answer replaces it, or the error is shown and
+// afterwards the answer, both boxes and the window are all as they were,
+// with the user in the box to fix.
+TEST_P(CatalogueOnForm1, GivesTheRightAnswerOrOneUzbekErrorAndKeepsEverything) {
+    const Entry entry = as_a_qt_box_keeps_it(GetParam());
+    auto& text1 = control<QLineEdit>("Text1");
+    auto& text2 = control<QLineEdit>("Text2");
+    type_into("Text1", "2");
+    type_into("Text2", "5");
+    click_natija();
+    ASSERT_EQ(answer().text(), to_qstring(good_answer));
+
+    put_into("Text1", text_a(GetParam()));
+    put_into("Text2", to_qstring(entry.b));
+    const QString a = text_a(entry);
+    ASSERT_EQ(text1.text(), a);
+    ASSERT_EQ(text2.text(), to_qstring(entry.b));
+
+    MessageBoxCloser closer;
+    click_natija();
+
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(text1.text(), a);
+    EXPECT_EQ(text2.text(), to_qstring(entry.b));
+    if (entry.outcome == Outcome::answer) {
+        EXPECT_EQ(closer.shown, 0) << closer.text.toStdString();
+        EXPECT_EQ(answer().text(), to_qstring(entry.shown));
+        return;
+    }
+    ASSERT_EQ(closer.shown, 1);
+    if (entry.shown_is_prefix) {
+        EXPECT_TRUE(closer.text.startsWith(to_qstring(entry.shown))) << closer.text.toStdString();
+    } else {
+        EXPECT_EQ(closer.text, to_qstring(entry.shown));
+    }
+    EXPECT_EQ(answer().text(), to_qstring(good_answer));
+
+    // Offscreen, nothing hands activation back once the box is gone.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    // An error about neither box leaves the focus where the click put it.
+    EXPECT_EQ(focused_name(), to_qstring(entry.focus.empty() ? "Command1" : entry.focus));
+    if (auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
+        EXPECT_EQ(box->selectedText(), box->text());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, CatalogueOnForm1, testing::ValuesIn(bad_input::catalogue()),
+                         [](const testing::TestParamInfo<Entry>& entry) { return entry.param.name; });
+
+}  // namespace
