@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 #include <array>
 #include <cstdlib>
 #include <iostream>
@@ -37,10 +38,12 @@ int start(const ProjectDescription& project) {
     QApplication application(argc, argv.data());
     // The installed menu entry and hicolor icon share the program's name.
     QGuiApplication::setDesktopFileName(QStringLiteral("tenglama"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tenglama")));
 
     qt::FormWindow window(project);
     window.open();
+    // Looking the icon up walks the whole icon theme (tens of milliseconds);
+    // doing it once the event loop runs lets the window appear first.
+    QTimer::singleShot(0, [] { QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tenglama"))); });
     return QApplication::exec();
 }
 
