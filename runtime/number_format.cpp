@@ -1,5 +1,5 @@
 #include <array>
-#include <charconv>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -23,11 +23,12 @@ std::string to_text(double value) {
     if (value == 0.0) return "0";  // also turns -0 into 0
 
     // Round once, to 15 significant digits; the layout below only moves
-    // the decimal point and drops trailing zeros.
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::scientific, significant_digits - 1);
-    const std::string_view scientific(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    // the decimal point and drops trailing zeros. snprintf rounds correctly
+    // and costs the Windows program far less than std::to_chars with a
+    // precision; whatever decimal separator the C locale gives is skipped.
+    std::array<char, 40> buffer{};
+    const int length = std::snprintf(buffer.data(), buffer.size(), "%.*e", significant_digits - 1, value);
+    const std::string_view scientific(buffer.data(), static_cast<std::size_t>(length));
 
     const bool negative = scientific.front() == '-';
     const std::size_t e = scientific.find('e');

@@ -1,6 +1,6 @@
-#include <algorithm>
-#include <charconv>
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 #include "runtime/messages.h"
@@ -43,53 +43,40 @@ bool consume_sign(std::string_view& text) {
     return false;
 }
 
-// The text split into its parts, already in the form std::from_chars reads.
+// The text split into its parts, already in the form strtod reads in the
+// current C locale (a toolkit may have set a locale whose separator is ',').
 struct DecimalText {
     std::string ascii;  // e.g. "-12.5e-3"
     bool has_nonzero_digit = false;
-    long magnitude = 0;  // roughly log10 of the value; sign tells large from small
 };
 
 bool split(std::string_view text, DecimalText& out) {
     if (consume_sign(text)) out.ascii += '-';
-    long integer_digits = 0;
-    long leading_zeros = 0;
     bool separator_seen = false;
     bool any_digit = false;
     while (!text.empty()) {
         const char c = text.front();
         if (is_digit(c)) {
-            if (c != '0' && !out.has_nonzero_digit) {
-                out.has_nonzero_digit = true;
-            } else if (!out.has_nonzero_digit) {
-                ++leading_zeros;
-            }
-            if (!separator_seen) ++integer_digits;
+            out.has_nonzero_digit = out.has_nonzero_digit || c != '0';
             any_digit = true;
             out.ascii += c;
         } else if ((c == '.' || c == ',') && !separator_seen) {
             separator_seen = true;
-            out.ascii += '.';
+            out.ascii += std::localeconv()->decimal_point;
         } else {
             break;
         }
         text.remove_prefix(1);
     }
     if (!any_digit) return false;
-    long exponent = 0;
     if (consume(text, "e") || consume(text, "E")) {
-        const bool negative = consume_sign(text);
-        out.ascii += negative ? "e-" : "e";
+        out.ascii += consume_sign(text) ? "e-" : "e";
         if (text.empty() || !is_digit(text.front())) return false;
         while (!text.empty() && is_digit(text.front())) {
-            // Saturate: past a million the value is out of range either way.
-            exponent = std::min(exponent * 10 + (text.front() - '0'), 1'000'000L);
             out.ascii += text.front();
             text.remove_prefix(1);
         }
-        if (negative) exponent = -exponent;
     }
-    out.magnitude = exponent + integer_digits - leading_zeros;
     return text.empty();
 }
 
@@ -101,17 +88,13 @@ double to_number(std::string_view text, Coefficient which) {
     DecimalText decimal;
     if (!split(trimmed, decimal)) throw Error(messages::not_a_number(which, trimmed), which);
 
-    double value = 0.0;
-    const char* first = decimal.ascii.data();
-    const char* last = first + decimal.ascii.size();
-    const auto [end, status] = std::from_chars(first, last, value, std::chars_format::general);
-    const bool out_of_range =
-        status == std::errc::result_out_of_range || std::isinf(value) || (value == 0.0 && decimal.has_nonzero_digit);
-    if (out_of_range) {
-        throw Error(decimal.magnitude > 0 ? messages::too_large(which, trimmed) : messages::too_small(which, trimmed),
-                    which);
-    }
-    if (status != std::errc() || end != last) throw Error(messages::not_a_number(which, trimmed), which);
+    // strtod rounds correctly on both platforms and, unlike std::from_chars,
+    // adds nothing to the Windows program: its C library already has it.
+    char* end = nullptr;
+    const double value = std::strtod(decimal.ascii.c_str(), &end);
+    if (end != decimal.ascii.c_str() + decimal.ascii.size()) throw Error(messages::not_a_number(which, trimmed), which);
+    if (std::isinf(value)) throw Error(messages::too_large(which, trimmed), which);
+    if (value == 0.0 && decimal.has_nonzero_digit) throw Error(messages::too_small(which, trimmed), which);
     return value;
 }
 
