@@ -49,10 +49,10 @@ int system_colour_index(SystemColour colour) {
 FormWindow::FormWindow(const ProjectDescription& project) : project_(project) {
     const FormDescription& form = project.startup_form;
     // The procedure takes ownership of the new window as it is created.
-    CreateWindowExW(frame_ex_style, form_class(&FormWindow::procedure), to_wide(form.caption).c_str(), frame_style,
-                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                    GetModuleHandleW(nullptr), this);
-    if (!frame_) throw Error(messages::internal_fault("CreateWindowExW"));
+    const HWND created = CreateWindowExW(
+        frame_ex_style, form_class(&FormWindow::procedure), to_wide(form.caption).c_str(), frame_style, CW_USEDEFAULT,
+        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    if (created == nullptr || !frame_) throw Error(messages::internal_fault("CreateWindowExW"));
     try {
         const int dpi = window_dpi(handle());
         size_client_area(dpi);
