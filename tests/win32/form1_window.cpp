@@ -1,7 +1,9 @@
 #include "form1_window.h"
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
+#include <vector>
 
 #include "runtime/win32/message_loop.h"
 #include "runtime/win32/wide_text.h"
@@ -10,11 +12,13 @@
 using runtime::win32::to_utf8;
 using runtime::win32::to_wide;
 
-std::string text_of(HWND window) {
+std::wstring wide_text_of(HWND window) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return to_utf8(text);
+    return text;
 }
+
+std::string text_of(HWND window) { return to_utf8(wide_text_of(window)); }
 
 SIZE size_of(const RECT& rect) { return {rect.right - rect.left, rect.bottom - rect.top}; }
 
@@ -27,6 +31,43 @@ SIZE one_line(HWND control) {
     SelectObject(dc, previous);
     ReleaseDC(control, dc);
     return size;
+}
+
+// Windows counts a process's GDI and user objects; Wine does not
+// (GetGuiResources gives 0). There the GDI count shows in the handle table:
+// with enough new objects to fill every free slot, the highest slot taken
+// grows by one for each object still alive; windows are counted directly.
+int gdi_objects() {
+    if (const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return static_cast<int>(counted);
+    std::vector<HBRUSH> probes(4096);
+    int highest = 0;
+    for (HBRUSH& probe : probes) {
+        probe = CreateSolidBrush(0);
+        highest = std::max(highest, static_cast<int>(LOWORD(reinterpret_cast<UINT_PTR>(probe))));
+    }
+    for (HBRUSH probe : probes) DeleteObject(probe);
+    return highest;
+}
+
+namespace {
+
+BOOL CALLBACK count_window(HWND, LPARAM counter) {
+    ++*reinterpret_cast<int*>(counter);
+    return TRUE;
+}
+
+BOOL CALLBACK count_with_children(HWND window, LPARAM counter) {
+    EnumChildWindows(window, count_window, counter);
+    return count_window(window, counter);
+}
+
+}  // namespace
+
+int user_objects() {
+    if (const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)) return static_cast<int>(counted);
+    int windows = 0;
+    EnumThreadWindows(GetCurrentThreadId(), count_with_children, reinterpret_cast<LPARAM>(&windows));
+    return windows;
 }
 
 void Form1Window::SetUp() {
@@ -119,24 +160,50 @@ void Form1Window::press(WORD virtual_key, bool shift) const {
     settle();
 }
 
+void Form1Window::type_into(std::string_view name, std::string_view text) const { type_into(name, to_wide(text)); }
+
 // As a user types: into the focused box, character by character.
-void Form1Window::type_into(std::string_view name, std::string_view text) const {
+void Form1Window::type_into(std::string_view name, std::wstring_view text) const {
     const HWND box = control(name);
     SetFocus(box);
     SetWindowTextW(box, L"");
-    for (const wchar_t unit : to_wide(text)) {
+    for (const wchar_t unit : text) {
         send({key(0, unit, KEYEVENTF_UNICODE), key(0, unit, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP)});
     }
-    ASSERT_TRUE(pump_until([&] { return text_of(box) == text; })) << name << " shows " << text_of(box);
+    ASSERT_TRUE(pump_until([&] { return wide_text_of(box) == text; })) << name << " shows " << text_of(box);
+}
+
+void Form1Window::paste_into(std::string_view name, std::wstring_view text) const {
+    ASSERT_TRUE(OpenClipboard(frame()));
+    EmptyClipboard();
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t))) {
+        auto* const copy = static_cast<wchar_t*>(GlobalLock(memory));
+        *std::ranges::copy(text, copy).out = L'\0';
+        GlobalUnlock(memory);
+        // The clipboard owns the memory only once SetClipboardData succeeds.
+        // cppcheck-suppress doubleFree
+        if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) GlobalFree(memory);
+    }
+    CloseClipboard();
+
+    const HWND box = control(name);
+    SetFocus(box);
+    SetWindowTextW(box, L"");
+    send({key(VK_CONTROL, 0, 0), key('V', 0, 0), key('V', 0, KEYEVENTF_KEYUP), key(VK_CONTROL, 0, KEYEVENTF_KEYUP)});
+    settle();
 }
 
 void Form1Window::click(std::string_view name) const {
+    send_click(name);
+    settle();
+}
+
+void Form1Window::send_click(std::string_view name) const {
     RECT rect{};
     GetWindowRect(control(name), &rect);
     const LONG x = (rect.left + rect.right) / 2;
     const LONG y = (rect.top + rect.bottom) / 2;
     send({mouse(x, y, MOUSEEVENTF_MOVE), mouse(x, y, MOUSEEVENTF_LEFTDOWN), mouse(x, y, MOUSEEVENTF_LEFTUP)});
-    settle();
 }
 
 namespace {

@@ -12,8 +12,14 @@
 #include "runtime/win32/form_window.h"
 
 std::string text_of(HWND window);
+std::wstring wide_text_of(HWND window);  // as the box holds it, unpaired surrogates and all
 SIZE size_of(const RECT& rect);
 SIZE one_line(HWND control);  // the control's text on one line in its own font
+
+// The process's GDI and user objects, as Windows counts them; under Wine,
+// which counts neither, the same growth seen another way.
+int gdi_objects();
+int user_objects();
 
 inline bool operator==(const SIZE& x, const SIZE& y) { return x.cx == y.cx && x.cy == y.cy; }
 inline void PrintTo(const SIZE& size, std::ostream* out) { *out << size.cx << " x " << size.cy; }
@@ -38,7 +44,11 @@ protected:
 
     void press(WORD key, bool shift = false) const;
     void type_into(std::string_view name, std::string_view text) const;
-    void click(std::string_view name) const;
+    void type_into(std::string_view name, std::wstring_view text) const;  // any UTF-16 units, even lone surrogates
+    // Puts the text on the clipboard and presses Ctrl+V in the emptied box.
+    void paste_into(std::string_view name, std::wstring_view text) const;
+    void click(std::string_view name) const;       // and waits for all it set off
+    void send_click(std::string_view name) const;  // the mouse input only; nothing waits
     void click_natija() const { click("Command1"); }
 
     std::unique_ptr<runtime::win32::FormWindow> form;

@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <vector>
 
 #include "form1_window.h"
@@ -96,39 +95,6 @@ TEST_F(Form1Window, ANewAnswerTellsScreenReadersLabel5WasRenamed) {
     click_natija();
     EXPECT_TRUE(pump_until([&] { return renamed == control("Label5"); }));
     UnhookWinEvent(hook);
-}
-
-// Windows counts a process's GDI and user objects; Wine does not
-// (GetGuiResources gives 0). There the GDI count shows in the handle table:
-// with enough new objects to fill every free slot, the highest slot taken
-// grows by one for each object still alive; windows are counted directly.
-int gdi_objects() {
-    if (const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return static_cast<int>(counted);
-    std::vector<HBRUSH> probes(4096);
-    int highest = 0;
-    for (HBRUSH& probe : probes) {
-        probe = CreateSolidBrush(0);
-        highest = std::max(highest, static_cast<int>(LOWORD(reinterpret_cast<UINT_PTR>(probe))));
-    }
-    for (HBRUSH probe : probes) DeleteObject(probe);
-    return highest;
-}
-
-BOOL CALLBACK count_window(HWND, LPARAM counter) {
-    ++*reinterpret_cast<int*>(counter);
-    return TRUE;
-}
-
-BOOL CALLBACK count_with_children(HWND window, LPARAM counter) {
-    EnumChildWindows(window, count_window, counter);
-    return count_window(window, counter);
-}
-
-int user_objects() {
-    if (const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)) return static_cast<int>(counted);
-    int windows = 0;
-    EnumThreadWindows(GetCurrentThreadId(), count_with_children, reinterpret_cast<LPARAM>(&windows));
-    return windows;
 }
 
 TEST_F(Form1Window, AThousandClicksLeaveGdiAndUserObjectCountsFlat) {

@@ -1,0 +1,153 @@
+#include <algorithm>
+
+#include "form1_window.h"
+#include "runtime/win32/wide_text.h"
+#include "tests/bad_input_catalogue.h"
+
+namespace {
+
+using bad_input::Entry;
+using bad_input::Outcome;
+using runtime::win32::to_wide;
+
+constexpr std::string_view good_answer = "tenglama yagona yechimga ega   X=2.5";
+
+// What a Win32 window types as a: the UTF-16 text where the entry has one.
+std::wstring text_a(const Entry& entry) {
+    if (entry.a_utf16.empty()) return to_wide(entry.a);
+    return {entry.a_utf16.begin(), entry.a_utf16.end()};
+}
+
+// An entry as an EDIT box can hold it, with what the window must then show.
+struct OnWin32 {
+    Entry entry;
+    std::wstring held_a, held_b;
+};
+
+// Window texts end at their first NUL, so no box can hold one: the a of
+// "1", NUL, "2" arrives as 1, which is a good number.
+OnWin32 as_an_edit_box_keeps_it(const Entry& entry) {
+    OnWin32 kept{entry, text_a(entry), to_wide(entry.b)};
+    if (const auto nul = kept.held_a.find(L'\0'); nul != std::wstring::npos) {
+        kept.held_a.resize(nul);
+        kept.entry.a = runtime::win32::to_utf8(kept.held_a);
+        kept.entry.outcome = Outcome::answer;
+        kept.entry.shown = "tenglama yagona yechimga ega   X=5";
+    }
+    return kept;
+}
+
+class CatalogueOnForm1 : public Form1Window, public testing::WithParamInterface<Entry> {
+protected:
+    // Short text is typed key by key, lone surrogates included. An EDIT box
+    // drops typed control characters, and thousands of keys are slow: those
+    // texts are set as a program would set them, exactly as they are.
+    void put_into(std::string_view name, const std::wstring& text) const {
+        const bool typeable =
+            text.size() <= 64 && std::ranges::all_of(text, [](wchar_t c) { return c >= L' ' && c != 0x7F; });
+        if (typeable) {
+            type_into(name, text);
+        } else {
+            SendMessageW(control(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        }
+    }
+};
+
+// Over a good answer: the new answer replaces it, or the error is shown and
+// afterwards the answer, both boxes and the window are all as they were,
+// with the user in the box to fix and its text selected.
+TEST_P(CatalogueOnForm1, GivesTheRightAnswerOrOneUzbekErrorAndKeepsEverything) {
+    const OnWin32 kept = as_an_edit_box_keeps_it(GetParam());
+    const Entry& entry = kept.entry;
+    type_into("Text1", "2");
+    type_into("Text2", "5");
+    click_natija();
+    ASSERT_TRUE(pump_until([&] { return answer() == good_answer; })) << answer();
+
+    put_into("Text1", text_a(GetParam()));
+    put_into("Text2", to_wide(entry.b));
+    ASSERT_EQ(wide_text_of(control("Text1")), kept.held_a);
+    ASSERT_EQ(wide_text_of(control("Text2")), kept.held_b);
+
+    MessageBoxAnswerer answerer;
+    click_natija();
+    if (entry.outcome == Outcome::error) pump_until([&] { return answerer.shown > 0; });
+
+    EXPECT_TRUE(IsWindowVisible(frame()));
+    EXPECT_EQ(wide_text_of(control("Text1")), kept.held_a);
+    EXPECT_EQ(wide_text_of(control("Text2")), kept.held_b);
+    if (entry.outcome == Outcome::answer) {
+        EXPECT_TRUE(pump_until([&] { return answer() == entry.shown; })) << answer();
+        EXPECT_EQ(answerer.shown, 0) << answerer.text;
+        return;
+    }
+    ASSERT_EQ(answerer.shown, 1);
+    if (entry.shown_is_prefix) {
+        EXPECT_TRUE(answerer.text.starts_with(entry.shown)) << answerer.text;
+    } else {
+        EXPECT_EQ(answerer.text, entry.shown);
+    }
+    EXPECT_EQ(answer(), good_answer);
+
+    // An error about neither box leaves the focus on the button clicked.
+    const std::string focus = entry.focus.empty() ? "Command1" : std::string(entry.focus);
+    EXPECT_TRUE(pump_until([&] { return GetForegroundWindow() == frame() && focused_name() == focus; }))
+        << focused_name();
+    if (!entry.focus.empty()) {
+        DWORD start = 1, end = 0;
+        SendMessageW(GetFocus(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        EXPECT_EQ(start, 0u);
+        EXPECT_EQ(end, static_cast<DWORD>(GetWindowTextLengthW(GetFocus())));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, CatalogueOnForm1, testing::ValuesIn(bad_input::catalogue()),
+                         [](const testing::TestParamInfo<Entry>& entry) { return entry.param.name; });
+
+// What a user can really paste: a one-line box keeps the first line only,
+// and no more than its limit (32,767 characters on Windows, 30,000 under
+// Wine), whatever the clipboard holds.
+struct Paste {
+    std::string_view entry;  // the catalogue's a, pasted into Text1 (its b is 5)
+    Outcome outcome;
+    std::string_view shown;  // empty: as in the catalogue
+};
+
+void PrintTo(const Paste& paste, std::ostream* out) { *out << paste.entry; }
+
+class PasteOnForm1 : public Form1Window, public testing::WithParamInterface<Paste> {};
+
+TEST_P(PasteOnForm1, KeepsWhatTheBoxTakesAndAnswersForThat) {
+    const auto catalogue = bad_input::catalogue();
+    const auto entry = std::ranges::find(catalogue, GetParam().entry, &Entry::name);
+    ASSERT_NE(entry, catalogue.end());
+    const std::string shown = GetParam().shown.empty() ? entry->shown : std::string(GetParam().shown);
+    const std::wstring pasted = text_a(*entry);
+    const auto limit = static_cast<std::size_t>(SendMessageW(control("Text1"), EM_GETLIMITTEXT, 0, 0));
+
+    paste_into("Text1", pasted);
+    type_into("Text2", entry->b);
+    EXPECT_EQ(wide_text_of(control("Text1")), pasted.substr(0, std::min(pasted.find_first_of(L"\r\n"), limit)));
+
+    MessageBoxAnswerer answerer;
+    click_natija();
+    if (GetParam().outcome == Outcome::answer) {
+        EXPECT_TRUE(pump_until([&] { return answer() == shown; })) << answer();
+        EXPECT_EQ(answerer.shown, 0) << answerer.text;
+    } else {
+        EXPECT_TRUE(pump_until([&] { return answerer.shown > 0; }));
+        EXPECT_EQ(answerer.text, shown);
+        EXPECT_EQ(answer(), "Javob");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, PasteOnForm1,
+                         testing::Values(
+                             // Cut short, still too large, and quoted the same.
+                             Paste{"longest_number", Outcome::error, ""},
+                             // The 1 is cut off: only spaces are left.
+                             Paste{"longest_spaces_then_1", Outcome::error, "a ning qiymati kiritilmagan."},
+                             Paste{"newline_after", Outcome::answer, "tenglama yagona yechimga ega   X=2.5"}),
+                         [](const testing::TestParamInfo<Paste>& paste) { return std::string(paste.param.entry); });
+
+}  // namespace

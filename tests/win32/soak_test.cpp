@@ -1,0 +1,81 @@
+#include "form1_window.h"
+
+#include <psapi.h>
+
+#include <chrono>
+#include <iostream>
+
+#include "runtime/win32/wide_text.h"
+#include "tests/window_cases.h"
+
+namespace {
+
+constexpr int clicks = 10'000;
+constexpr int warm_up_clicks = 100;
+constexpr SIZE_T allowed_growth = 1024 * 1024;
+
+// Under Wine the working set is the whole Unix process's resident memory:
+// the program with Wine's own libraries.
+struct Footprint {
+    SIZE_T resident = 0;
+    int gdi = 0;
+    int user = 0;
+};
+
+Footprint footprint() {
+    PROCESS_MEMORY_COUNTERS memory{};
+    K32GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+    return {memory.WorkingSetSize, gdi_objects(), user_objects()};
+}
+
+std::ostream& operator<<(std::ostream& out, const Footprint& f) {
+    return out << f.resident / 1024 << " KiB resident, " << f.gdi << " GDI objects, " << f.user << " user objects";
+}
+
+// Good and bad input in turn on one window, each clicked with the mouse:
+// every answer and every error stays right, and once the first hundred
+// clicks have warmed the caches, neither memory nor objects grow.
+TEST_F(Form1Window, TenThousandClicksKeepAnswersRightAndMemoryAndObjectsFlat) {
+    const auto enter = [this](std::string_view a, std::string_view b) {
+        SetWindowTextW(control("Text1"), runtime::win32::to_wide(a).c_str());
+        SetWindowTextW(control("Text2"), runtime::win32::to_wide(b).c_str());
+    };
+    const auto& good = window_cases::clicks;
+    const auto& bad = window_cases::bad_inputs;
+    const auto started = std::chrono::steady_clock::now();
+    MessageBoxAnswerer answerer;
+    Footprint warm;
+    for (int click = 0; click < clicks; ++click) {
+        const auto round = static_cast<std::size_t>(click / 2);
+        const std::string shown_before = answer();
+        if (click % 2 == 0) {
+            const auto& input = good[round % good.size()];
+            enter(input.a, input.b);
+            send_click("Command1");
+            ASSERT_TRUE(pump_until([&] { return answer() == input.answer; })) << "click " << click << ": " << answer();
+            ASSERT_EQ(answerer.shown, click / 2) << "click " << click;
+        } else {
+            const auto& input = bad[round % bad.size()];
+            enter(input.a, input.b);
+            send_click("Command1");
+            ASSERT_TRUE(pump_until([&] { return answerer.shown == click / 2 + 1; })) << "click " << click;
+            ASSERT_EQ(answerer.text, input.message) << "click " << click;
+            ASSERT_EQ(answer(), shown_before) << "click " << click;
+        }
+        if (click + 1 == warm_up_clicks) {
+            settle();
+            warm = footprint();
+        }
+    }
+    settle();
+    const Footprint end = footprint();
+    const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    std::cout << "After " << warm_up_clicks << " clicks: " << warm << "\nAfter " << clicks << " clicks: " << end << "\n"
+              << clicks << " clicks in " << seconds << " s\n";
+    EXPECT_LE(end.resident, warm.resident + allowed_growth);
+    EXPECT_LE(end.gdi, warm.gdi);
+    EXPECT_LE(end.user, warm.user);
+    EXPECT_TRUE(IsWindowVisible(frame()));
+}
+
+}  // namespace
