@@ -58,6 +58,16 @@ long resident_kib(pid_t pid) {
     return -1;
 }
 
+// Some windows cannot be watched: input-only ones (Wine makes those), or
+// ones already gone. Watching them fails harmlessly; other errors stay fatal.
+int damage_request = 0;
+XErrorHandler default_handler = nullptr;
+
+int on_x_error(Display* display, XErrorEvent* error) {
+    if (error->request_code == damage_request) return 0;
+    return default_handler(display, error);
+}
+
 // The next X event before `deadline`; false when none came in time.
 bool next_event(Display* display, XEvent& event, Clock::time_point deadline) {
     while (XPending(display) == 0) {
@@ -79,11 +89,13 @@ int main(int argc, char** argv) {
     }
     const std::unique_ptr<Display, CloseDisplay> display(XOpenDisplay(nullptr));
     int damage_event = 0;
-    int damage_error = 0;
-    if (!display || XDamageQueryExtension(display.get(), &damage_event, &damage_error) == 0) {
+    int ignored = 0;
+    if (!display || XDamageQueryExtension(display.get(), &damage_event, &ignored) == 0 ||
+        XQueryExtension(display.get(), "DAMAGE", &damage_request, &ignored, &ignored) == 0) {
         std::fprintf(stderr, "window_timer: needs an X display with the DAMAGE extension\n");
         return 2;
     }
+    default_handler = XSetErrorHandler(on_x_error);
     // Every top-level window is watched from its creation, so no drawing
     // can slip past between its mapping and the watch.
     XSelectInput(display.get(), XDefaultRootWindow(display.get()), SubstructureNotifyMask);

@@ -9,11 +9,11 @@ cmake --preset linux >/dev/null
 cmake --preset linux-fuzz >/dev/null
 
 sources() { git ls-files --cached --others --exclude-standard -- "$@"; }
-mapfile -t linux_sources < <(sources '*.cpp' ':!fuzz/' ':!runtime/win32/' ':!tests/win32/')
+mapfile -t linux_sources < <(sources '*.cpp' ':!fuzz/' ':!runtime/win32/' ':!tests/win32/' ':!bench/win32_*')
 mapfile -t fuzz_sources < <(sources 'fuzz/*.cpp')
 # The Windows backend is built by mingw-w64 only; clang-tidy cannot follow
 # its compile commands from here, so cppcheck alone reads it.
-mapfile -t windows_sources < <(sources 'runtime/win32/*.cpp' 'tests/win32/*.cpp')
+mapfile -t windows_sources < <(sources 'runtime/win32/*.cpp' 'tests/win32/*.cpp' 'bench/win32_*.cpp')
 
 status=0
 tidy() {
