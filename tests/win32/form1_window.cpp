@@ -194,16 +194,12 @@ void Form1Window::paste_into(std::string_view name, std::wstring_view text) cons
 }
 
 void Form1Window::click(std::string_view name) const {
-    send_click(name);
-    settle();
-}
-
-void Form1Window::send_click(std::string_view name) const {
     RECT rect{};
     GetWindowRect(control(name), &rect);
     const LONG x = (rect.left + rect.right) / 2;
     const LONG y = (rect.top + rect.bottom) / 2;
     send({mouse(x, y, MOUSEEVENTF_MOVE), mouse(x, y, MOUSEEVENTF_LEFTDOWN), mouse(x, y, MOUSEEVENTF_LEFTUP)});
+    settle();
 }
 
 namespace {

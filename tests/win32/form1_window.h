@@ -47,8 +47,7 @@ protected:
     void type_into(std::string_view name, std::wstring_view text) const;  // any UTF-16 units, even lone surrogates
     // Puts the text on the clipboard and presses Ctrl+V in the emptied box.
     void paste_into(std::string_view name, std::wstring_view text) const;
-    void click(std::string_view name) const;       // and waits for all it set off
-    void send_click(std::string_view name) const;  // the mouse input only; nothing waits
+    void click(std::string_view name) const;  // with the mouse, and waits for all it set off
     void click_natija() const { click("Command1"); }
 
     std::unique_ptr<runtime::win32::FormWindow> form;
