@@ -72,7 +72,7 @@ answer_ns=$("$bench/tenglama_answer_bench" --benchmark_filter='^AnswerTypicalCli
   awk -F, '$1 == "\"AnswerTypicalClick_median\"" { printf "%.0f", $3 }')
 
 exe=build/windows-x86/tenglama.exe
-exe_kib=$(du -k --apparent-size "$exe" | cut -f1)
+exe_kib=$(stat -c %s "$exe" | awk '{ printf "%.1f (%d bytes)", $1 / 1024, $1 }')
 imports=$(i686-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ { print $3 }' | sort -f | paste -sd' ')
 
 cat <<EOF
