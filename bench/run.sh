@@ -8,7 +8,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs="${1:-11}"
 
-for preset in linux windows-x86 windows-x64; do
+# The Windows program is measured as shipped, 32-bit, where this machine can
+# run 32-bit code; otherwise the 64-bit build of the same sources stands in.
+if /usr/lib/wine/wine --version >/dev/null 2>&1; then win32_preset=windows-x86; else win32_preset=windows-x64; fi
+for preset in linux windows-x86 "$win32_preset"; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" >/dev/null
 done
@@ -42,7 +45,6 @@ env -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work/xdg" xvfb-run -a -s "-screen 0 102
 
 # The Windows programs under Wine, in a private prefix booted first, its
 # server kept running between starts so that no start pays for Wine's own.
-# The x64 build: this machine cannot run the shipped 32-bit one.
 in_wine=$(cat <<'INNER'
 mkdir -p "$WINEPREFIX"
 wineserver -p
@@ -55,7 +57,7 @@ INNER
 )
 env XDG_RUNTIME_DIR="$work/xdg" WINEPREFIX="$work/wineprefix" WINEDEBUG=-all launch=cmake/wine-run.sh \
   xvfb-run -a -s "-screen 0 1024x768x24" bash -c "$in_wine" in-wine \
-  bash -c "$startups" startups win32 build/windows-x64/bench/tenglama_win32_floor.exe build/windows-x64/tenglama.exe
+  bash -c "$startups" startups win32 "build/$win32_preset/bench/tenglama_win32_floor.exe" "build/$win32_preset/tenglama.exe"
 
 column_median() { cut -d' ' -f"$2" "$1" | median; }
 qt_ms=$(column_median "$work/qt.program" 1)
@@ -90,7 +92,7 @@ Command: bench/run.sh $runs ($(date -u +%Y-%m-%d))
 | tenglama.exe size, KiB | $exe_kib | | | < 300 |
 | tenglama.exe imports | $imports | | | |
 
-Win32 rows: the x64 build of the same sources (windows-x64 preset) under $(/usr/lib/wine/wine64 --version), as
-this machine cannot run 32-bit code; the floor is bench/win32_floor.cpp. Memory there is the Wine process's
-resident set: the program together with Wine's own libraries. Size and imports: the shipped x86 build.
+Win32 rows: the $win32_preset build under $(/usr/lib/wine/wine64 --version); the floor is bench/win32_floor.cpp.
+Memory there is the Wine process's resident set: the program together with Wine's own libraries.
+Size and imports: the shipped x86 build.
 EOF
