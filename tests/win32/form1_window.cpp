@@ -192,6 +192,12 @@ void Form1Window::paste_into(std::string_view name, std::wstring_view text) cons
     settle();
 }
 
+void Form1Window::submit(std::string_view a, std::string_view b) const {
+    SetWindowTextW(control("Text1"), to_wide(a).c_str());
+    SetWindowTextW(control("Text2"), to_wide(b).c_str());
+    SendMessageW(control("Command1"), BM_CLICK, 0, 0);
+}
+
 void Form1Window::click(std::string_view name) const {
     RECT rect{};
     GetWindowRect(control(name), &rect);
