@@ -11,20 +11,22 @@
 #include <string>
 
 #include "runtime/error.h"
-#include "runtime/messages.h"
 #include "runtime/numbers.h"
+#include "solver/messages.h"
 #include "solver/solver.h"
 
 namespace fuzz {
 namespace {
 
-using runtime::Coefficient;
+using solver::messages::Coefficient;
 
 constexpr std::string_view open_quote = "\xC2\xAB";
 constexpr std::string_view close_quote = "\xC2\xBB.";
 constexpr std::string_view ellipsis = "\xE2\x80\xA6";
 constexpr std::string_view replacement = "\xEF\xBF\xBD";
 constexpr std::size_t excerpt_limit = 40;
+constexpr std::string_view a_source = "Text1";
+constexpr std::string_view b_source = "Text2";
 
 [[noreturn]] void broken(std::string_view rule, std::string_view result) {
     std::fprintf(stderr, "broken rule: %.*s\nresult: %.*s\n", static_cast<int>(rule.size()), rule.data(),
@@ -36,12 +38,10 @@ void require(bool holds, std::string_view rule, std::string_view result) {
     if (!holds) broken(rule, result);
 }
 
-std::optional<double> read(std::string_view text, Coefficient which) {
-    try {
-        return runtime::to_number(text, which);
-    } catch (const runtime::Error&) {
-        return std::nullopt;
-    }
+std::optional<double> read(std::string_view text) {
+    const runtime::Number read = runtime::read_number(text);
+    if (read.fault != runtime::NumberFault::none) return std::nullopt;
+    return read.value;
 }
 
 // Code points of valid UTF-8, or nullopt; written apart from the runtime's
@@ -91,7 +91,7 @@ void check_excerpt(std::string_view excerpt, std::string_view typed, std::string
 
 // The forms a message about one coefficient may take.
 void check_input_error(std::string_view message, Coefficient which, std::string_view typed) {
-    if (message == runtime::messages::empty_value(which)) return;
+    if (message == solver::messages::empty_value(which)) return;
     const std::string subject = which == Coefficient::a ? "a ning qiymati " : "b ning qiymati ";
     for (std::string_view verdict : {"son emas: ", "juda katta: ", "juda kichik: "}) {
         const std::string head = subject + std::string(verdict) + std::string(open_quote);
@@ -107,15 +107,15 @@ void check_input_error(std::string_view message, Coefficient which, std::string_
 
 void check_error(const runtime::Error& error, std::string_view a_text, std::string_view b_text) {
     const std::string_view message = error.what();
-    if (!read(a_text, Coefficient::a)) {
-        require(error.about() == Coefficient::a, "a bad a is reported first, as a", message);
+    if (!read(a_text)) {
+        require(error.control() == a_source, "a bad a is reported first, as a", message);
         check_input_error(message, Coefficient::a, a_text);
-    } else if (!read(b_text, Coefficient::b)) {
-        require(error.about() == Coefficient::b, "a bad b is reported as b", message);
+    } else if (!read(b_text)) {
+        require(error.control() == b_source, "a bad b is reported as b", message);
         check_input_error(message, Coefficient::b, b_text);
     } else {
-        require(error.about() == Coefficient::none, "a failed division names no box", message);
-        require(message == runtime::messages::result_too_large() || message == runtime::messages::result_too_small(),
+        require(error.control().empty(), "a failed division names no box", message);
+        require(message == solver::messages::result_too_large || message == solver::messages::result_too_small,
                 "two good numbers fail only with a quotient out of range", message);
     }
 }
@@ -160,8 +160,8 @@ void check_number_shape(std::string_view number, std::string_view answer) {
 }
 
 void check_answer_text(const std::string& answer, std::string_view a_text, std::string_view b_text) {
-    const auto a = read(a_text, Coefficient::a);
-    const auto b = read(b_text, Coefficient::b);
+    const auto a = read(a_text);
+    const auto b = read(b_text);
     require(a && b, "an answer comes only from two numbers", answer);
     if (answer == solver::infinitely_many) {
         require(*a == 0.0 && *b == 0.0, "every x solves 0x = 0 only", answer);
@@ -177,7 +177,7 @@ void check_answer_text(const std::string& answer, std::string_view a_text, std::
 
     const std::string_view number = std::string_view(answer).substr(head.size());
     check_number_shape(number, answer);
-    const auto shown = read(number, Coefficient::none);
+    const auto shown = read(number);
     require(shown.has_value(), "the number reads back", answer);
     require(!(*shown == 0.0 && std::signbit(*shown)), "never -0", answer);
 
@@ -194,7 +194,7 @@ void check_answer_text(const std::string& answer, std::string_view a_text, std::
 void check_answer(std::string_view a_text, std::string_view b_text) {
     std::string answer;
     try {
-        answer = solver::answer(a_text, b_text);
+        answer = solver::answer({a_text, a_source}, {b_text, b_source});
     } catch (const runtime::Error& error) {
         check_error(error, a_text, b_text);
         return;

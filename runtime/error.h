@@ -2,22 +2,26 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace runtime {
 
-// Which input an error is about, so the window can send the user back there.
-enum class Coefficient { none, a, b };
-
-// The one error type handlers raise. Its message is what the user reads.
+// The one error type handlers raise. Its message is what the user reads;
+// the control it names, if any, is where the user is sent back to put it
+// right.
 class Error : public std::runtime_error {
 public:
-    explicit Error(const std::string& message, Coefficient about = Coefficient::none)
-        : std::runtime_error(message), about_(about) {}
+    explicit Error(const std::string& message, std::string_view control = {})
+        : std::runtime_error(message), control_(control) {}
 
-    Coefficient about() const noexcept { return about_; }
+    const std::string& control() const noexcept { return control_; }
 
 private:
-    Coefficient about_;
+    std::string control_;
 };
+
+// The error that the exception being handled stands for. Call it only
+// inside a catch block.
+Error current_error() noexcept;
 
 }  // namespace runtime

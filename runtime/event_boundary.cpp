@@ -1,16 +1,15 @@
 #include "runtime/event_boundary.h"
 
+#include <exception>
 #include <new>
 
 #include "runtime/messages.h"
 
 namespace runtime {
 
-std::optional<Error> run_handler(Handler handler, Form& form) noexcept {
-    if (handler == nullptr) return std::nullopt;
+Error current_error() noexcept {
     try {
-        handler(form);
-        return std::nullopt;
+        throw;
     } catch (const Error& error) {
         return error;
     } catch (const std::bad_alloc&) {
@@ -19,6 +18,16 @@ std::optional<Error> run_handler(Handler handler, Form& form) noexcept {
         return Error(messages::internal_fault(error.what()));
     } catch (...) {
         return Error(messages::internal_fault("?"));
+    }
+}
+
+std::optional<Error> run_handler(Handler handler, Form& form) noexcept {
+    if (handler == nullptr) return std::nullopt;
+    try {
+        handler(form);
+        return std::nullopt;
+    } catch (...) {
+        return current_error();
     }
 }
 

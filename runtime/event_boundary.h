@@ -8,7 +8,7 @@
 namespace runtime {
 
 // Runs one handler. Handlers trap no errors; whatever leaves one is caught
-// here and returned, for the backend to show while the program goes on.
+// here and returned, for the form to show while the program goes on.
 std::optional<Error> run_handler(Handler handler, Form& form) noexcept;
 
 }  // namespace runtime

@@ -1,56 +1,98 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "runtime/form_description.h"
+#include "runtime/error.h"
+#include "runtime/project.h"
+#include "runtime/toolkit.h"
 
 namespace runtime {
 
-// The backend's side of one control: the toolkit widget behind it.
-class Widget {
-public:
-    virtual ~Widget() = default;
-    virtual std::string text() const = 0;
-    virtual void set_text(std::string_view text) = 0;
-    virtual void set_font_size(float points) = 0;
-};
+class Form;
 
 // One control as the handlers see it. Each property is checked against the
 // control's kind; a wrong access raises an error instead of misbehaving.
 class Control {
 public:
-    Control(const ControlDescription& description, Widget& widget) : description_(&description), widget_(&widget) {}
+    Control(Form& form, const ControlDescription& description, std::unique_ptr<Widget> widget);
 
     const ControlDescription& description() const { return *description_; }
     std::string text() const;                    // text boxes
     void set_caption(std::string_view caption);  // labels and buttons
-    void set_font_size(float points);            // labels and buttons
+    void set_font_size(float points);
+
+    const std::string& caption() const { return caption_; }
+    Font font() const { return font_; }
+    Widget& widget() const { return *widget_; }
 
 private:
+    friend class Form;
     void require(bool allowed, std::string_view property) const;
 
+    // What the toolkit shows now, so that only changes reach it.
+    struct Shown {
+        std::optional<Rect> box;
+        std::optional<Font> font;
+        std::optional<std::string> text;
+    };
+
+    Form* form_;
     const ControlDescription* description_;
-    Widget* widget_;
+    std::unique_ptr<Widget> widget_;
+    std::string caption_;
+    Font font_;
+    Shown shown_;
 };
 
-// A live form: its description and one widget per described control.
-class Form {
+// The start-up form, live: the toolkit's window built from the form's
+// description, and the behaviour every toolkit shares. Controls go where
+// the description puts them, in pixels; they are made in tab order; each
+// box is named by its label; a caption too big for its box is set smaller;
+// a self-sizing label follows its caption and widens the window rather
+// than be cut; an error from a handler is shown, then the user is sent
+// back to the control it names.
+class Form final : private WindowEvents {
 public:
-    Form(const FormDescription& description, std::vector<std::unique_ptr<Widget>> widgets);
+    // Builds the project's start-up form on `toolkit` and runs its Load handler.
+    Form(const ProjectDescription& project, Toolkit& toolkit);
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+    ~Form() = default;
 
-    const FormDescription& description() const { return description_; }
+    // Shows the window with the focus in the first control that takes it.
+    void show();
+
+    const FormDescription& description() const { return project_.startup_form; }
     Control& control(std::string_view name);
-
-    // The text box holding `which`, or null; where focus returns after an error.
-    const Control* input_for(Coefficient which) const;
+    Window& window() const { return *window_; }
 
 private:
-    const FormDescription& description_;
-    std::vector<std::unique_ptr<Widget>> widgets_;
-    std::vector<Control> controls_;
+    friend class Control;
+
+    void clicked(const Widget& button) override;
+    void close_requested() override;
+    void dpi_changed() override;
+
+    Control* find(std::string_view name);
+    int pixels(int twips) const;
+    Rect stored_box(const ControlDescription& control) const;
+    Size stored_client() const;
+    void lay_out(Control& control);
+    void show_in(Control& control, Rect box, Font font, std::optional<std::string> text);
+    void widen_to_show(Rect box);
+    void run(Event event, std::string_view object);
+    void report(const Error& error);
+
+    const ProjectDescription& project_;
+    Toolkit& toolkit_;
+    std::unique_ptr<Window> window_;
+    int dpi_;
+    Size client_;
+    std::vector<Control> controls_;  // in tab order
 };
 
 }  // namespace runtime

@@ -3,10 +3,8 @@
 #include <span>
 #include <string_view>
 
-#include "runtime/error.h"
-
-// A window declared as data. Backends build the real window from it; the
-// program's code never creates or moves a control itself.
+// A window declared as data. The runtime builds the real window from it;
+// the program's code never creates or moves a control itself.
 namespace runtime {
 
 enum class ControlKind { push_button, text_box, label };
@@ -30,10 +28,7 @@ struct ControlDescription {
     bool auto_size = false;  // the control's box follows its one-line caption
     bool centred = false;    // text centred in the box
     SystemColour back_colour = SystemColour::none;
-    // For a text box: the label that names it for screen readers, and the
-    // coefficient it holds, so an error about that value returns here.
-    std::string_view labelled_by = {};
-    Coefficient holds = Coefficient::none;
+    std::string_view labelled_by = {};  // a text box's label, which names it for screen readers
 };
 
 struct FormDescription {
@@ -42,12 +37,7 @@ struct FormDescription {
     int client_width;  // twips
     int client_height;
     StartUpPosition start_up_position;
-    std::span<const ControlDescription> controls;  // in creation order
+    std::span<const ControlDescription> controls;  // as stored
 };
-
-constexpr int twips_per_inch = 1440;
-
-// Twips to pixels at the given dots per inch (15 twips a pixel at 96).
-constexpr int to_pixels(int twips, int dpi) { return twips * dpi / twips_per_inch; }
 
 }  // namespace runtime

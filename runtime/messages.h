@@ -3,23 +3,23 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/error.h"
-
-// Every text of the runtime that a user can read, in Uzbek (Latin script).
+// The runtime's own texts that a user can read, in Uzbek (Latin script).
+// The program's texts live with the program.
 namespace runtime::messages {
 
-std::string empty_value(Coefficient which);
-std::string not_a_number(Coefficient which, std::string_view text);
-std::string too_large(Coefficient which, std::string_view text);
-std::string too_small(Coefficient which, std::string_view text);
-std::string result_too_large();
-std::string result_too_small();
 std::string out_of_memory();
 std::string internal_fault(std::string_view detail);
-std::string no_display();
+// Start-up with no window to show: one line for standard error.
+std::string no_display(std::string_view program);
+std::string cannot_open_display(std::string_view program, std::string_view display);
 
-// The user's text as quoted in a message: at most 40 characters, with
-// characters that could hide or reorder the rest of the message replaced.
-std::string quoted_excerpt(std::string_view text);
+// Context menus.
+inline constexpr std::string_view copy = "Nusxa olish";
+inline constexpr std::string_view undo = "Bekor qilish";
+inline constexpr std::string_view redo = "Qaytarish";
+inline constexpr std::string_view cut = "Kesib olish";
+inline constexpr std::string_view paste = "Qo'yish";
+inline constexpr std::string_view erase = "O'chirish";
+inline constexpr std::string_view select_all = "Hammasini belgilash";
 
 }  // namespace runtime::messages

@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "runtime/messages.h"
 #include "runtime/numbers.h"
 
 namespace runtime {
@@ -18,7 +17,9 @@ bool consume(std::string_view& text, std::string_view prefix) {
     return true;
 }
 
-std::string_view trim(std::string_view text) {
+}  // namespace
+
+std::string_view trim_spaces(std::string_view text) {
     for (bool trimmed = true; trimmed;) {
         trimmed = consume(text, " ") || consume(text, "\t") || consume(text, no_break_space);
     }
@@ -33,6 +34,8 @@ std::string_view trim(std::string_view text) {
     }
     return text;
 }
+
+namespace {
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
@@ -82,20 +85,20 @@ bool split(std::string_view text, DecimalText& out) {
 
 }  // namespace
 
-double to_number(std::string_view text, Coefficient which) {
-    const std::string_view trimmed = trim(text);
-    if (trimmed.empty()) throw Error(messages::empty_value(which), which);
+Number read_number(std::string_view text) {
+    const std::string_view trimmed = trim_spaces(text);
+    if (trimmed.empty()) return {0, NumberFault::empty};
     DecimalText decimal;
-    if (!split(trimmed, decimal)) throw Error(messages::not_a_number(which, trimmed), which);
+    if (!split(trimmed, decimal)) return {0, NumberFault::not_a_number};
 
     // strtod rounds correctly on both platforms and, unlike std::from_chars,
     // adds nothing to the Windows program: its C library already has it.
     char* end = nullptr;
     const double value = std::strtod(decimal.ascii.c_str(), &end);
-    if (end != decimal.ascii.c_str() + decimal.ascii.size()) throw Error(messages::not_a_number(which, trimmed), which);
-    if (std::isinf(value)) throw Error(messages::too_large(which, trimmed), which);
-    if (value == 0.0 && decimal.has_nonzero_digit) throw Error(messages::too_small(which, trimmed), which);
-    return value;
+    if (end != decimal.ascii.c_str() + decimal.ascii.size()) return {0, NumberFault::not_a_number};
+    if (std::isinf(value)) return {0, NumberFault::too_large};
+    if (value == 0.0 && decimal.has_nonzero_digit) return {0, NumberFault::too_small};
+    return {value, NumberFault::none};
 }
 
 }  // namespace runtime

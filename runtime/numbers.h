@@ -3,23 +3,30 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/error.h"
-
 // The program's numbers: reading what the user typed, writing a result,
-// and the one division the solver makes. Each raises runtime::Error rather
-// than let a wrong number reach the window.
+// and division. None of them lets a wrong number through: a text or a
+// quotient that is no usable double comes back with the reason why.
 namespace runtime {
 
+enum class NumberFault { none, empty, not_a_number, too_large, too_small };
+
+struct Number {
+    double value = 0;
+    NumberFault fault = NumberFault::none;
+};
+
 // Reads a decimal number (2,5 and 2.5 alike) as the nearest double.
-// `which` names the input in the error raised for text that is no number.
-double to_number(std::string_view text, Coefficient which);
+Number read_number(std::string_view text);
+
+// The text without the spaces around it: what a message about it quotes.
+std::string_view trim_spaces(std::string_view text);
 
 // Writes a double with at most 15 significant digits, '.' as separator,
 // exponent form outside 1E-4 <= |x| < 1E+15.
 std::string to_text(double value);
 
 // dividend / divisor for a non-zero divisor; a quotient too large or too
-// small for a double is an error, not inf or a false zero.
-double divide(double dividend, double divisor);
+// small for a double is a fault, not inf or a false zero.
+Number divide(double dividend, double divisor);
 
 }  // namespace runtime

@@ -21,9 +21,11 @@ struct EventBinding {
     Handler handler;
 };
 
-// Everything the runtime needs to run the program: its start-up form and
-// the handlers. The program has one form and one thread.
+// Everything the runtime needs to run the program: its name (that of its
+// executable, menu entry and icon), its start-up form and the handlers.
+// The program has one form and one thread.
 struct ProjectDescription {
+    std::string_view name;
     const FormDescription& startup_form;
     std::span<const EventBinding> events;
 };

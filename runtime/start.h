@@ -1,12 +1,24 @@
 #pragma once
 
+#include <string_view>
+
 #include "runtime/project.h"
 
 namespace runtime {
 
-// Builds the start-up form from its description, runs its Load handler,
-// shows it and runs the event loop until it closes. Each backend defines it.
+class Toolkit;
+
+// Opens the toolkit, then runs the project on it. With no display it says
+// so in one line on standard error and returns 1.
 int start(const ProjectDescription& project);
+
+// Builds the start-up form, runs its Load handler, shows it and runs the
+// event loop until the form closes. If the form cannot be built, a message
+// box says why and it returns 1.
+int run(const ProjectDescription& project, Toolkit& toolkit);
+
+// Start-up failed with no window to show it in: one line on standard error.
+void report_without_window(std::string_view message) noexcept;
 
 // The program's own entry: defined by the program, called by the backend's
 // platform entry point (main on Linux, wWinMain on Windows).

@@ -1,20 +1,52 @@
 #include "solver/solver.h"
 
+#include "runtime/error.h"
 #include "runtime/numbers.h"
+#include "solver/messages.h"
 
 namespace solver {
+namespace {
 
-std::string answer(std::string_view a_text, std::string_view b_text) {
-    using runtime::Coefficient;
-    const double a = runtime::to_number(a_text, Coefficient::a);
-    const double b = runtime::to_number(b_text, Coefficient::b);
+using messages::Coefficient;
+using runtime::NumberFault;
+
+double coefficient(Input input, Coefficient which) {
+    const runtime::Number read = runtime::read_number(input.text);
+    const std::string_view typed = runtime::trim_spaces(input.text);
+    switch (read.fault) {
+        case NumberFault::none:
+            return read.value;
+        case NumberFault::empty:
+            throw runtime::Error(messages::empty_value(which), input.source);
+        case NumberFault::not_a_number:
+            throw runtime::Error(messages::not_a_number(which, typed), input.source);
+        case NumberFault::too_large:
+            throw runtime::Error(messages::too_large(which, typed), input.source);
+        case NumberFault::too_small:
+            break;
+    }
+    throw runtime::Error(messages::too_small(which, typed), input.source);
+}
+
+double quotient(double b, double a) {
+    const runtime::Number divided = runtime::divide(b, a);
+    if (divided.fault == NumberFault::too_large) throw runtime::Error(std::string(messages::result_too_large));
+    if (divided.fault != NumberFault::none) throw runtime::Error(std::string(messages::result_too_small));
+    return divided.value;
+}
+
+}  // namespace
+
+std::string answer(Input a_input, Input b_input) {
+    const double a = coefficient(a_input, Coefficient::a);
+    const double b = coefficient(b_input, Coefficient::b);
 
     // Both comparisons are made every time, as the rule is stated: a test
     // on a joined with a test on b. -0 counts as zero.
     const bool a_is_zero = a == 0.0;
     if (a_is_zero & (b == 0.0)) return std::string(infinitely_many);
     if (a_is_zero & (b != 0.0)) return std::string(none);
-    return std::string(exactly_one) + std::string(x_equals) + runtime::to_text(runtime::divide(b, a));
+    return std::string(exactly_one) + std::string(x_equals) + runtime::to_text(quotient(b, a));
 }
 
 }  // namespace solver

@@ -3,11 +3,10 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/error.h"
-
 // The equation a*x = b, from the two texts the user typed to the one line of
-// Uzbek the window shows. Raises runtime::Error for text that is no number,
-// always speaking of a first when both are wrong.
+// Uzbek the window shows. Raises runtime::Error for a text that is no
+// number, always speaking of a first when both are wrong, and for a
+// quotient out of range.
 namespace solver {
 
 inline constexpr std::string_view infinitely_many = "tenglama cheksiz ko'p yechimga ega";  // M1
@@ -15,6 +14,13 @@ inline constexpr std::string_view none = "tenglama yechimga ega emas";          
 inline constexpr std::string_view exactly_one = "tenglama yagona yechimga ega";            // M3
 inline constexpr std::string_view x_equals = "   X=";
 
-std::string answer(std::string_view a_text, std::string_view b_text);
+// A coefficient's text and where it was typed: an error about the
+// coefficient names that place, so that the user is sent back there.
+struct Input {
+    std::string_view text;
+    std::string_view source;
+};
+
+std::string answer(Input a, Input b);
 
 }  // namespace solver

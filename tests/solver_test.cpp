@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "runtime/error.h"
 #include "solver/solver.h"
 
 namespace {
@@ -18,7 +19,9 @@ struct Case {
 
 class Answer : public testing::TestWithParam<Case> {};
 
-TEST_P(Answer, ForTheTwoTexts) { EXPECT_EQ(solver::answer(GetParam().a, GetParam().b), GetParam().answer); }
+TEST_P(Answer, ForTheTwoTexts) {
+    EXPECT_EQ(solver::answer({GetParam().a, "A"}, {GetParam().b, "B"}), GetParam().answer);
+}
 
 INSTANTIATE_TEST_SUITE_P(Cases, Answer,
                          testing::Values(Case{"0", "0", m1}, Case{"-0", "0,0", m1}, Case{"0e5", "-0", m1},
@@ -35,34 +38,32 @@ struct Failure {
     const char* a;
     const char* b;
     std::string message;
-    runtime::Coefficient about;
+    std::string about;  // where the text came from, or "" for the quotient
 };
 
 class Fails : public testing::TestWithParam<Failure> {};
 
 TEST_P(Fails, WithTheUzbekMessage) {
     try {
-        const std::string text = solver::answer(GetParam().a, GetParam().b);
+        const std::string text = solver::answer({GetParam().a, "A"}, {GetParam().b, "B"});
         FAIL() << "answered " << text;
     } catch (const runtime::Error& error) {
         EXPECT_EQ(error.what(), GetParam().message);
-        EXPECT_EQ(error.about(), GetParam().about);
+        EXPECT_EQ(error.control(), GetParam().about);
     }
 }
-
-using runtime::Coefficient;
 
 INSTANTIATE_TEST_SUITE_P(Errors, Fails,
                          testing::Values(
                              // With two bad boxes the error speaks of a, which is read first.
-                             Failure{"x", "y", "a ning qiymati son emas: \xC2\xABx\xC2\xBB.", Coefficient::a},
-                             Failure{"", "", "a ning qiymati kiritilmagan.", Coefficient::a},
-                             Failure{"1", "", "b ning qiymati kiritilmagan.", Coefficient::b},
+                             Failure{"x", "y", "a ning qiymati son emas: \xC2\xABx\xC2\xBB.", "A"},
+                             Failure{"", "", "a ning qiymati kiritilmagan.", "A"},
+                             Failure{"1", "", "b ning qiymati kiritilmagan.", "B"},
                              Failure{"1", "1e999",
                                      "b ning qiymati juda katta: \xC2\xAB"
                                      "1e999\xC2\xBB.",
-                                     Coefficient::b},
-                             Failure{"1e-300", "1e300", "Natija juda katta.", Coefficient::none},
-                             Failure{"1e300", "1e-300", "Natija juda kichik.", Coefficient::none}));
+                                     "B"},
+                             Failure{"1e-300", "1e300", "Natija juda katta.", ""},
+                             Failure{"1e300", "1e-300", "Natija juda kichik.", ""}));
 
 }  // namespace

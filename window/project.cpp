@@ -15,6 +15,6 @@ constexpr std::array<runtime::EventBinding, 2> events{{
 
 }  // namespace
 
-const runtime::ProjectDescription project{form1, events};
+const runtime::ProjectDescription project{"tenglama", form1, events};
 
 }  // namespace window

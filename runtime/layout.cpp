@@ -1,0 +1,66 @@
+#include "runtime/layout.h"
+
+#include <algorithm>
+
+namespace runtime {
+namespace {
+
+// Shrinking stops here: smaller type is no longer worth reading.
+constexpr float smallest_points = 6.0f;
+constexpr float points_step = 0.5f;
+
+struct Lines {
+    std::string text;
+    bool fit = true;
+};
+
+// Greedy line breaking: each line takes as many words as fit its width, a
+// word wider than that stands alone. The spaces at a break are dropped;
+// those between words on one line stay as typed.
+Lines break_lines(std::string_view caption, Font font, Size box, const Measure& measure) {
+    const Size whole = measure(caption, font);
+    if (whole.width <= box.width) return {std::string(caption), whole.height <= box.height};
+
+    Lines lines;
+    std::string line;
+    int count = 0;
+    const auto end_line = [&] {
+        lines.fit = lines.fit && measure(line, font).width <= box.width;
+        lines.text += (count++ == 0 ? "" : "\n") + line;
+    };
+    std::size_t at = caption.find_first_not_of(' ');
+    while (at != std::string_view::npos) {
+        const std::size_t word_end = std::min(caption.find(' ', at), caption.size());
+        const std::string_view word = caption.substr(at, word_end - at);
+        const std::size_t next = caption.find_first_not_of(' ', word_end);
+        if (line.empty()) {
+            line = word;
+        } else if (std::string longer = line + std::string(word); measure(longer, font).width <= box.width) {
+            line = std::move(longer);
+        } else {
+            line.erase(line.find_last_not_of(' ') + 1);
+            end_line();
+            line = word;
+        }
+        if (next != std::string_view::npos) line += caption.substr(word_end, next - word_end);
+        at = next;
+    }
+    end_line();
+    lines.fit = lines.fit && count * whole.height <= box.height;
+    return lines;
+}
+
+}  // namespace
+
+CaptionLayout fit_caption(std::string_view caption, Font font, Size box, const Measure& measure) {
+    Lines lines = break_lines(caption, font, box, measure);
+    if (lines.fit || !font.points) return {font, std::move(lines.text)};
+    Font smaller = font;
+    while (!lines.fit && *smaller.points - points_step >= smallest_points) {
+        smaller.points = *smaller.points - points_step;
+        lines = break_lines(caption, smaller, box, measure);
+    }
+    return {smaller, std::move(lines.text)};
+}
+
+}  // namespace runtime

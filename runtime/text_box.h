@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// What a one-line text box keeps, the same on every face, as a Windows box
+// keeps it.
+namespace runtime {
+
+// The most a box holds, in UTF-16 units.
+inline constexpr int text_box_capacity = 32767;
+
+struct Edit {
+    std::string text;
+    std::size_t cursor;  // a byte offset into text
+};
+
+// A box held `before`; an insertion (typed, pasted or dropped) made it
+// `after`, with the cursor just after the inserted text. Of inserted text
+// with line breaks, as from a spreadsheet cell, the box keeps the first line.
+Edit keep_first_line(std::string_view before, std::string_view after, std::size_t cursor);
+
+}  // namespace runtime

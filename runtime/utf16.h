@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The core speaks UTF-8; toolkits speak UTF-16. Each backend converts with
+// these at its edge, so every face hands the core the same bytes for the
+// same text.
+namespace runtime {
+
+// An unpaired surrogate, which a text box can hold, becomes the three bytes
+// a lenient encoder writes for it: invalid UTF-8 to every reader in the
+// core, so a message quotes it as it quotes any invalid text.
+std::string to_utf8(std::u16string_view text);
+
+// Invalid UTF-8 becomes U+FFFD: the text is the user's to read, never to
+// act on.
+std::u16string to_utf16(std::string_view text);
+
+}  // namespace runtime

@@ -1,0 +1,126 @@
+#pragma once
+
+// A toolkit with no GUI behind it. It records what the core asks of it, so
+// the form and all its behaviour run, and are checked, with no display.
+
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "runtime/form.h"
+#include "runtime/toolkit.h"
+
+struct FakeWidget : runtime::Widget {
+    explicit FakeWidget(const runtime::ControlStyle& made_as, runtime::Rect at, std::string_view initial)
+        : style(made_as), name(made_as.name), box(at), value(initial) {}
+
+    std::string text() const override { return value; }
+    void set_text(std::string_view text) override {
+        value = text;
+        ++writes;
+    }
+    void set_font(runtime::Font made) override { font = made; }
+    void place(runtime::Rect at) override { box = at; }
+    void focus(bool select_all) override {
+        ++focused;
+        selected_all = select_all;
+    }
+    void name_by(const runtime::Widget& label) override { named_by = &label; }
+    void set_menu(std::vector<runtime::MenuItem> items) override { menu = std::move(items); }
+
+    runtime::ControlStyle style;
+    std::string name;
+    runtime::Rect box;
+    std::string value;
+    runtime::Font font;
+    int writes = 0;
+    int focused = 0;
+    bool selected_all = false;
+    const runtime::Widget* named_by = nullptr;
+    std::vector<runtime::MenuItem> menu;
+};
+
+struct FakeWindow : runtime::Window {
+    FakeWindow(std::string_view title, runtime::WindowEvents& to) : caption(title), events(to) {}
+
+    std::unique_ptr<runtime::Widget> make(const runtime::ControlStyle& style, runtime::Rect pixels,
+                                          std::string_view text) override {
+        auto widget = std::make_unique<FakeWidget>(style, pixels, text);
+        made.push_back(widget.get());
+        return widget;
+    }
+    int dpi() const override { return dots_per_inch; }
+    // Every character is half an em wide; a line is 1.25 em high.
+    runtime::Size measure(std::string_view text, runtime::Font font) const override {
+        const double em = font.points.value_or(default_points) * dots_per_inch / 72.0;
+        std::size_t characters = 0;
+        for (char c : text) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        return {static_cast<int>(std::ceil(static_cast<double>(characters) * em / 2)),
+                static_cast<int>(std::ceil(em * 1.25))};
+    }
+    void set_client_size(runtime::Size size, runtime::Size smallest) override {
+        client = size;
+        minimum = smallest;
+    }
+    int widest_client() const override { return widest; }
+    void show() override { shown = true; }
+    void show_error(std::string_view message) override {
+        errors.emplace_back(message);
+        if (while_error_shows) while_error_shows();
+    }
+
+    FakeWidget& widget(std::string_view name) const {
+        for (FakeWidget* widget : made) {
+            if (widget->name == name) return *widget;
+        }
+        throw std::out_of_range(std::string(name));
+    }
+
+    static constexpr float default_points = 8;
+    std::string caption;
+    runtime::WindowEvents& events;
+    std::vector<FakeWidget*> made;  // in the order made
+    int dots_per_inch = 96;
+    int widest = 1900;
+    runtime::Size client, minimum;
+    bool shown = false;
+    std::vector<std::string> errors;
+    std::function<void()> while_error_shows;
+};
+
+struct FakeToolkit : runtime::Toolkit {
+    std::unique_ptr<runtime::Window> make_window(std::string_view caption, runtime::WindowEvents& events) override {
+        auto made = std::make_unique<FakeWindow>(caption, events);
+        window = made.get();
+        return made;
+    }
+    void show_error(std::string_view title, std::string_view message) override {
+        errors.push_back(std::string(title) + ": " + std::string(message));
+    }
+    int run() override { return 0; }
+    void quit() override { ++quits; }
+    void copy(std::string_view text) override { clipboard = text; }
+
+    FakeWindow* window = nullptr;
+    std::vector<std::string> errors;
+    int quits = 0;
+    std::string clipboard;
+};
+
+// A project's start-up form built on the fake toolkit and shown.
+struct FakeForm {
+    explicit FakeForm(const runtime::ProjectDescription& project) : form(project, toolkit) { form.show(); }
+
+    FakeWindow& window() const { return *toolkit.window; }
+    FakeWidget& widget(std::string_view name) const { return window().widget(name); }
+    // As the toolkit reports a press of the button.
+    void click(std::string_view name) const {
+        window().events.clicked(widget(name));
+    }
+
+    FakeToolkit toolkit;
+    runtime::Form form;
+};
