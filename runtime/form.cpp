@@ -72,7 +72,8 @@ Form::Form(const ProjectDescription& project, Toolkit& toolkit)
         const ControlDescription& described = control.description();
         if (!described.labelled_by.empty()) control.widget().name_by(this->control(described.labelled_by).widget());
         if (described.kind == ControlKind::label) {
-            control.widget().set_menu({{std::string(messages::copy), [this, &control] { toolkit_.copy(control.caption()); }}});
+            control.widget().set_menu(
+                {{std::string(messages::copy), [this, &control] { toolkit_.copy(control.caption()); }}});
         }
     }
     run(Event::load, description().name);
@@ -134,7 +135,8 @@ void Form::lay_out(Control& control) {
         widen_to_show(box);
     } else if (described.kind == ControlKind::label) {
         // Only the part of the box inside the window can be seen.
-        const Size visible{std::min(box.width, client_.width - box.left), std::min(box.height, client_.height - box.top)};
+        const Size visible{std::min(box.width, client_.width - box.left),
+                           std::min(box.height, client_.height - box.top)};
         const Measure measure = [this](std::string_view text, Font font) { return window_->measure(text, font); };
         CaptionLayout fitted = fit_caption(control.caption(), control.font(), visible, measure);
         show_in(control, box, fitted.font, std::move(fitted.text));

@@ -11,11 +11,9 @@ Edit keep_first_line(std::string_view before, std::string_view after, std::size_
     // the old text and the new part ways.
     const std::size_t kept_after = std::min(after.size() - cursor, before.size());
     const std::size_t limit = std::min(cursor, before.size() - kept_after);
-    const std::size_t start =
-        static_cast<std::size_t>(std::mismatch(before.begin(), before.begin() + static_cast<std::ptrdiff_t>(limit),
-                                               after.begin())
-                                     .first -
-                                 before.begin());
+    const std::size_t start = static_cast<std::size_t>(
+        std::mismatch(before.begin(), before.begin() + static_cast<std::ptrdiff_t>(limit), after.begin()).first -
+        before.begin());
     const std::size_t line_end = after.substr(start, cursor - start).find_first_of(line_breaks);
     if (line_end == std::string_view::npos) return {std::string(after), cursor};
     return {std::string(after.substr(0, start + line_end)) + std::string(after.substr(cursor)), start + line_end};

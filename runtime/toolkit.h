@@ -45,7 +45,7 @@ struct ControlStyle {
     std::string_view name;  // the toolkit may use it to tell controls apart (object name, element id)
     bool centred = false;   // each line of text centred in the box
     SystemColour back_colour = SystemColour::none;
-    int max_length = 0;     // text boxes: the most UTF-16 units a box holds
+    int max_length = 0;  // text boxes: the most UTF-16 units a box holds
 };
 
 // One item of a control's context menu.

@@ -56,4 +56,3 @@ std::u16string to_utf16(std::string_view text) {
 }
 
 }  // namespace runtime
-

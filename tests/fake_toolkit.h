@@ -117,9 +117,7 @@ struct FakeForm {
     FakeWindow& window() const { return *toolkit.window; }
     FakeWidget& widget(std::string_view name) const { return window().widget(name); }
     // As the toolkit reports a press of the button.
-    void click(std::string_view name) const {
-        window().events.clicked(widget(name));
-    }
+    void click(std::string_view name) const { window().events.clicked(widget(name)); }
 
     FakeToolkit toolkit;
     runtime::Form form;

@@ -60,7 +60,7 @@ TEST(Form1, FollowsTheWindowsDensityRoundingToTheNearestPixel) {
 TEST(Form1, LoadSetsFiveFontSizesAndLabel5FollowsItsCaption) {
     FakeForm fake(window::project);
     const std::map<std::string, std::optional<float>> expected{
-        {"Label5", 15.0f}, {"Label1", 15.0f},      {"Label2", 15.0f},      {"Label3", 10.0f},
+        {"Label5", 15.0f}, {"Label1", 15.0f},          {"Label2", 15.0f},       {"Label3", 10.0f},
         {"Label4", 10.0f}, {"Command1", std::nullopt}, {"Text1", std::nullopt}, {"Text2", std::nullopt}};
     for (const auto& [name, points] : expected) {
         EXPECT_EQ(fake.form.control(name).font().points, points) << name;
@@ -107,15 +107,15 @@ TEST_P(Clicks, AnswerOrOneBoxThenBackToTheBoxAtFault) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BadInputs, Clicks, testing::ValuesIn([] {
-                             std::vector<Click> clicks;
-                             for (const auto& bad : window_cases::bad_inputs) {
-                                 clicks.push_back({bad.a, bad.b, bad.message,
-                                                   bad.focus == "Command1" ? "" : bad.focus});
-                             }
-                             clicks.push_back({"x", "y", "a ning qiymati son emas: \xC2\xABx\xC2\xBB.", "Text1"});
-                             return clicks;
-                         }()));
+INSTANTIATE_TEST_SUITE_P(
+    BadInputs, Clicks, testing::ValuesIn([] {
+        std::vector<Click> clicks;
+        for (const auto& bad : window_cases::bad_inputs) {
+            clicks.push_back({bad.a, bad.b, bad.message, bad.focus == "Command1" ? "" : bad.focus});
+        }
+        clicks.push_back({"x", "y", "a ning qiymati son emas: \xC2\xABx\xC2\xBB.", "Text1"});
+        return clicks;
+    }()));
 
 // The answer label grows on one line; where it would pass the window's
 // edge, the window widens to show it whole, its left margin mirrored on the

@@ -57,7 +57,9 @@ struct Rejected {
 
 class RejectedText : public testing::TestWithParam<Rejected> {};
 
-TEST_P(RejectedText, GivesTheReason) { EXPECT_EQ(read_number(GetParam().text).fault, GetParam().fault) << GetParam().text; }
+TEST_P(RejectedText, GivesTheReason) {
+    EXPECT_EQ(read_number(GetParam().text).fault, GetParam().fault) << GetParam().text;
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Reject, RejectedText,

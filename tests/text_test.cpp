@@ -47,7 +47,8 @@ TEST(Utf16, LoneSurrogatesReachTheCoreAsInvalidUtf8AndTextRoundTrips) {
 // 5.33 px characters on 14 px lines.
 runtime::Size measure(std::string_view text, runtime::Font font) {
     const double em = font.points.value_or(8) * 96 / 72.0;
-    return {static_cast<int>(std::ceil(static_cast<double>(text.size()) * em / 2)), static_cast<int>(std::ceil(em * 1.25))};
+    return {static_cast<int>(std::ceil(static_cast<double>(text.size()) * em / 2)),
+            static_cast<int>(std::ceil(em * 1.25))};
 }
 
 struct Fit {
@@ -60,7 +61,8 @@ struct Fit {
 class FittedCaption : public testing::TestWithParam<Fit> {};
 
 TEST_P(FittedCaption, IsBrokenAtSpacesAndShrunkUntilItFits) {
-    EXPECT_EQ(runtime::fit_caption(GetParam().caption, {GetParam().points}, GetParam().box, measure), GetParam().laid_out);
+    EXPECT_EQ(runtime::fit_caption(GetParam().caption, {GetParam().points}, GetParam().box, measure),
+              GetParam().laid_out);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -69,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
         Fit{"a - ning qiymati", 10, {81, 34}, {{10}, "a - ning\nqiymati"}},  // two lines fit
         Fit{"ab  cd", 8, {100, 14}, {{8}, "ab  cd"}},                        // one line keeps its spaces
         Fit{"ab  cd ef", 8, {33, 60}, {{8}, "ab  cd\nef"}},                  // a break drops them
-        Fit{"abcdefgh ij", 12, {60, 100}, {{11.0f}, "abcdefgh\nij"}},         // shrinks until its longest word fits
+        Fit{"abcdefgh ij", 12, {60, 100}, {{11.0f}, "abcdefgh\nij"}},        // shrinks until its longest word fits
         Fit{"abcdefghij", 15, {30, 100}, {{6}, "abcdefghij"}},               // never below 6 points
         Fit{"abcd abcd", std::nullopt, {20, 100}, {{}, "abcd\nabcd"}}));     // the default font is only broken
 

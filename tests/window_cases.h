@@ -59,8 +59,14 @@ struct BadInput {
 };
 inline constexpr std::array<BadInput, 4> bad_inputs{{
     {"", "5", "a ning qiymati kiritilmagan.", "Text1"},
-    {"2", "abc", "b ning qiymati son emas: \xC2\xAB" "abc\xC2\xBB.", "Text2"},
-    {"1e999", "5", "a ning qiymati juda katta: \xC2\xAB" "1e999\xC2\xBB.", "Text1"},
+    {"2", "abc",
+     "b ning qiymati son emas: \xC2\xAB"
+     "abc\xC2\xBB.",
+     "Text2"},
+    {"1e999", "5",
+     "a ning qiymati juda katta: \xC2\xAB"
+     "1e999\xC2\xBB.",
+     "Text1"},
     {"1e-300", "1e300", "Natija juda katta.", "Command1"},
 }};
 

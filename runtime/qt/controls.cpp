@@ -1,44 +1,95 @@
 #include "runtime/qt/controls.h"
 
-#include <QLineEdit>
-#include <QPalette>
-#include <algorithm>
+#include <QAccessible>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
 
-#include "runtime/qt/caption_label.h"
 #include "runtime/qt/command_button.h"
 #include "runtime/qt/text.h"
+#include "runtime/qt/text_box.h"
 
 namespace runtime::qt {
 namespace {
 
-void set_point_size(QWidget& widget, float points) {
-    QFont font = widget.font();
-    font.setPointSizeF(points);
-    widget.setFont(font);
-}
-
-// A button's caption or a text box's text is the Qt widget's own text.
+// The widget is the window's child; the control owns it and deletes it
+// first, while the window still stands.
 template <class QtWidget>
-class TextHandle final : public runtime::Widget {
+class Control : public runtime::Widget {
 public:
-    explicit TextHandle(QtWidget& widget) : widget_(widget) {}
-    std::string text() const override { return to_utf8(widget_.text()); }
-    void set_text(std::string_view text) override { widget_.setText(to_qstring(text)); }
-    void set_font_size(float points) override { set_point_size(widget_, points); }
+    explicit Control(QtWidget* widget) : widget_(widget) {}
+    ~Control() override { delete widget_.data(); }
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    QtWidget& widget() const { return *widget_; }
+
+    std::string text() const override { return to_utf8(widget_->text()); }
+    void set_text(std::string_view text) override { widget_->setText(to_qstring(text)); }
+
+    void set_font(Font font) override {
+        QFont made;  // resolves nothing: the rest comes from the window
+        if (font.points) made.setPointSizeF(*font.points);
+        widget_->setFont(made);
+    }
+
+    void place(Rect box) override { widget_->setGeometry(box.left, box.top, box.width, box.height); }
+    void focus(bool /*select_all*/) override { widget_->setFocus(Qt::OtherFocusReason); }
+
+    void name_by(const runtime::Widget& label) override {
+        const auto* named = dynamic_cast<const Control<QLabel>*>(&label);
+        if (named == nullptr) return;
+        named->widget().setBuddy(widget_);
+        widget_->setAccessibleName(named->widget().text().replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    }
+
+    void set_menu(std::vector<MenuItem> items) override {
+        menu_ = std::move(items);
+        widget_->setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(widget_, &QWidget::customContextMenuRequested, widget_, [this](QPoint at) {
+            auto* menu = new QMenu(widget_);
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            for (const MenuItem& item : menu_) {
+                QObject::connect(menu->addAction(to_qstring(item.text)), &QAction::triggered, item.chosen);
+            }
+            menu->popup(widget_->mapToGlobal(at));
+        });
+    }
+
+protected:
+    QPointer<QtWidget> widget_;
 
 private:
-    QtWidget& widget_;
+    std::vector<MenuItem> menu_;
 };
 
-class LabelHandle final : public runtime::Widget {
+// A label's text is set, never edited; it can be selected with the mouse
+// but never takes the focus.
+class Label final : public Control<QLabel> {
 public:
-    explicit LabelHandle(CaptionLabel& label) : label_(label) {}
-    std::string text() const override { return to_utf8(label_.text()); }
-    void set_text(std::string_view text) override { label_.set_caption(to_qstring(text)); }
-    void set_font_size(float points) override { set_point_size(label_, points); }
+    using Control::Control;
 
-private:
-    CaptionLabel& label_;
+    // QLabel announces a changed text itself; the same answer written again
+    // is announced here, so that every click is heard.
+    void set_text(std::string_view text) override {
+        const QString shown = to_qstring(text);
+        const bool same = shown == widget_->text();
+        widget_->setText(shown);
+        if (same) {
+            QAccessibleEvent written(widget_.data(), QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&written);
+        }
+    }
+};
+
+class TextBoxControl final : public Control<QLineEdit> {
+public:
+    using Control::Control;
+
+    void focus(bool select_all) override {
+        widget_->setFocus(Qt::OtherFocusReason);
+        if (select_all) widget_->selectAll();
+    }
 };
 
 // Qt's palette has no window-frame colours, so the inactive border maps to
@@ -47,51 +98,53 @@ private:
 // palette carries as Midlight; unlike Window it also keeps the band visible
 // against the window, as the designer meant it to be.
 QPalette::ColorRole palette_role(SystemColour colour) {
-    switch (colour) {
-        case SystemColour::inactive_border:
-            return QPalette::Midlight;
-        case SystemColour::none:
-            break;
-    }
-    return QPalette::Window;
+    return colour == SystemColour::inactive_border ? QPalette::Midlight : QPalette::Window;
 }
 
-BuiltControl build_button(const ControlDescription& control, QWidget& window) {
-    auto* button = new CommandButton(to_qstring(control.text), &window);
-    return {button, std::make_unique<TextHandle<QPushButton>>(*button)};
+// Named as described, so that the control can be told apart (in tests, by
+// accessibility tools), and at its place.
+template <class QtWidget>
+QtWidget* placed(QtWidget* widget, const ControlStyle& style, Rect box) {
+    widget->setObjectName(to_qstring(style.name));
+    widget->setGeometry(box.left, box.top, box.width, box.height);
+    return widget;
 }
 
-BuiltControl build_text_box(const ControlDescription& control, QWidget& window) {
-    auto* box = new QLineEdit(to_qstring(control.text), &window);
-    return {box, std::make_unique<TextHandle<QLineEdit>>(*box)};
-}
-
-BuiltControl build_label(const ControlDescription& control, int shown_width, QWidget& window) {
-    auto* label = new CaptionLabel(to_qstring(control.text), control.auto_size, &window);
-    if (control.centred) label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    if (control.back_colour != SystemColour::none) {
-        label->setBackgroundRole(palette_role(control.back_colour));
+std::unique_ptr<runtime::Widget> make_label(const ControlStyle& style, Rect box, const QString& text, QWidget& parent) {
+    auto* label = placed(new QLabel(text, &parent), style, box);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment((style.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setFocusPolicy(Qt::NoFocus);
+    if (style.back_colour != SystemColour::none) {
+        label->setBackgroundRole(palette_role(style.back_colour));
         label->setAutoFillBackground(true);
     }
-    label->set_shown_width(shown_width);
-    return {label, std::make_unique<LabelHandle>(*label)};
+    return std::make_unique<Label>(label);
 }
 
-BuiltControl build_kind(const ControlDescription& control, const QRect& box, int client_width, QWidget& window) {
-    if (control.kind == ControlKind::push_button) return build_button(control, window);
-    if (control.kind == ControlKind::text_box) return build_text_box(control, window);
-    return build_label(control, std::max(0, client_width - box.left()), window);
+std::unique_ptr<runtime::Widget> make_button(const ControlStyle& style, Rect box, const QString& text, QWidget& parent,
+                                             WindowEvents& events) {
+    auto* button = placed(new CommandButton(text, &parent), style, box);
+    auto control = std::make_unique<Control<QPushButton>>(button);
+    QObject::connect(button, &QPushButton::clicked, button, [&events, made = control.get()] { events.clicked(*made); });
+    return control;
 }
 
 }  // namespace
 
-BuiltControl build_control(const ControlDescription& control, int client_width, QWidget& window) {
-    const QRect box(to_device_independent_pixels(control.left), to_device_independent_pixels(control.top),
-                    to_device_independent_pixels(control.width), to_device_independent_pixels(control.height));
-    BuiltControl built = build_kind(control, box, client_width, window);
-    built.widget->setObjectName(to_qstring(control.name));
-    built.widget->setGeometry(box);
-    return built;
+std::unique_ptr<runtime::Widget> make_control(const ControlStyle& style, Rect box, std::string_view text,
+                                              QWidget& parent, WindowEvents& events) {
+    const QString shown = to_qstring(text);
+    switch (style.kind) {
+        case ControlKind::push_button:
+            return make_button(style, box, shown, parent, events);
+        case ControlKind::text_box:
+            return std::make_unique<TextBoxControl>(placed(new TextBox(shown, style.max_length, &parent), style, box));
+        case ControlKind::label:
+            break;
+    }
+    return make_label(style, box, shown, parent);
 }
 
 }  // namespace runtime::qt

@@ -4,13 +4,20 @@
 #include <string>
 #include <string_view>
 
-// The core speaks UTF-8; Qt speaks QString. Texts cross here and nowhere else.
+#include "runtime/utf16.h"
+
+// The core speaks UTF-8; Qt speaks QString. Texts cross here, with the
+// core's own conversions, so that Qt hands the core what every face does.
 namespace runtime::qt {
 
 inline QString to_qstring(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    const std::u16string utf16 = runtime::to_utf16(utf8);
+    return QString::fromUtf16(utf16.data(), static_cast<qsizetype>(utf16.size()));
 }
 
-inline std::string to_utf8(const QString& text) { return text.toStdString(); }
+inline std::string to_utf8(const QString& text) {
+    return runtime::to_utf8(
+        std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())));
+}
 
 }  // namespace runtime::qt

@@ -16,24 +16,11 @@ QString text_a(const Entry& entry) {
     return QString::fromStdU16String(entry.a_utf16);
 }
 
-// A QLineEdit holds at most 32,767 characters, as a Windows edit box does,
-// and drops the end of a longer paste: 32,767 spaces then 1 arrive without
-// the 1, which leaves a blank.
-Entry as_a_qt_box_keeps_it(Entry entry) {
-    if (entry.name != "longest_spaces_then_1") return entry;
-    entry.a.resize(bad_input::longest_text);
-    entry.outcome = Outcome::error;
-    entry.shown = "a ning qiymati kiritilmagan.";
-    entry.focus = "Text1";
-    return entry;
-}
-
 class CatalogueOnForm1 : public Form1Window, public testing::WithParamInterface<Entry> {
 protected:
     // A QLineEdit types no control character, QTest's keys carry Latin-1
     // only, and thousands of keys are slow: short plain text is typed,
-    // everything else pasted. A paste reaches the box as it is, NULs,
-    // control characters and line breaks included.
+    // everything else pasted, NULs and control characters included.
     void put_into(std::string_view name, const QString& text) const {
         const bool typeable = text.size() <= 64 && std::all_of(text.begin(), text.end(), [](QChar c) {
                                   return c.unicode() >= ' ' && c.unicode() <= '~';
@@ -50,7 +37,7 @@ protected:
 // afterwards the answer, both boxes and the window are all as they were,
 // with the user in the box to fix.
 TEST_P(CatalogueOnForm1, GivesTheRightAnswerOrOneUzbekErrorAndKeepsEverything) {
-    const Entry entry = as_a_qt_box_keeps_it(GetParam());
+    const Entry entry = bad_input::as_pasted(GetParam());
     auto& text1 = control<QLineEdit>("Text1");
     auto& text2 = control<QLineEdit>("Text2");
     type_into("Text1", "2");
@@ -85,7 +72,7 @@ TEST_P(CatalogueOnForm1, GivesTheRightAnswerOrOneUzbekErrorAndKeepsEverything) {
 
     // Offscreen, nothing hands activation back once the box is gone.
     window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     // An error about neither box leaves the focus where the click put it.
     EXPECT_EQ(focused_name(), to_qstring(entry.focus.empty() ? "Command1" : entry.focus));
     if (auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {

@@ -36,7 +36,7 @@ TEST_F(Form1Window, BadInputIsReportedAndNothingIsLost) {
         // The windowing system hands activation back once the box is gone;
         // offscreen there is none to do it.
         window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
         EXPECT_EQ(focused_name(), to_qstring(bad.focus));
         if (auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
             EXPECT_EQ(box->selectedText(), box->text());

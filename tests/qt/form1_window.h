@@ -14,8 +14,9 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/qt/form_window.h"
+#include "runtime/form.h"
 #include "runtime/qt/text.h"
+#include "runtime/qt/window.h"
 #include "window/project.h"
 
 using runtime::qt::to_qstring;
@@ -23,13 +24,17 @@ using runtime::qt::to_qstring;
 // Readable failure messages for Qt strings.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
+// The suite's one toolkit (tests/qt/main.cpp).
+runtime::Toolkit& toolkit();
+
 // The real Form1 window, loaded and shown on the offscreen platform.
 class Form1Window : public testing::Test {
 protected:
     void SetUp() override {
-        window = std::make_unique<runtime::qt::FormWindow>(window::project);
-        window->open();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        form = std::make_unique<runtime::Form>(window::project, toolkit());
+        form->show();
+        window = &dynamic_cast<runtime::qt::Window&>(form->window()).surface();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     }
 
     template <class QtWidget = QWidget>
@@ -67,7 +72,8 @@ protected:
         return focused ? focused->objectName() : QString();
     }
 
-    std::unique_ptr<runtime::qt::FormWindow> window;
+    std::unique_ptr<runtime::Form> form;
+    QWidget* window = nullptr;
 };
 
 // Answers the message boxes that open while it lives with OK, noting what
