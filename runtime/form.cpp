@@ -166,6 +166,7 @@ void Form::show_in(Control& control, Rect box, Font font, std::optional<std::str
 // on the right, as far as the screen allows. It never narrows on its own,
 // and nothing moves: labels cut by the old edge are cut by the new one.
 void Form::widen_to_show(Rect box) {
+    if (box.right() + box.left <= client_.width) return;
     const int needed = std::min(box.right() + box.left, window_->widest_client());
     if (needed <= client_.width) return;
     const int old_width = client_.width;

@@ -133,7 +133,7 @@ TEST(Form1, WidensToShowALongAnswerWholeAndNeverNarrows) {
     const int stored_width = window.client.width;
     const int label1_points_before = static_cast<int>(*fake.widget("Label1").font.points * 2);
 
-    const Rect long_answer = answer("6", "2e-6");  // X=3.33333333333333E-07
+    const Rect long_answer = answer(window_cases::longest_answers[0].a, window_cases::longest_answers[0].b);
     EXPECT_GT(long_answer.right(), stored_width);
     EXPECT_EQ(window.client.width, long_answer.right() + long_answer.left);
     EXPECT_EQ(window.minimum, window.client);
@@ -146,7 +146,7 @@ TEST(Form1, WidensToShowALongAnswerWholeAndNeverNarrows) {
     EXPECT_EQ(window.client.width, widened);
 
     window.widest = widened + 5;
-    answer("-3", "1e20");  // X=-3.33333333333333E+19 would pass the screen's edge
+    answer(window_cases::longest_answers[2].a, window_cases::longest_answers[2].b);  // would pass the screen's edge
     EXPECT_EQ(window.client.width, widened + 5);
 }
 
@@ -182,14 +182,9 @@ TEST(FormModel, WrongPropertyOrNameIsAnErrorNotACrash) {
 // A form that cannot be built says why in a box of its own, and the
 // program ends with status 1 instead of showing half a window.
 TEST(StartUp, AFormThatCannotBeBuiltIsReportedInABox) {
-    constexpr std::array<runtime::ControlDescription, 1> controls{
-        {{"Text1", ControlKind::text_box, "", 0, 0, 100, 100, 0, false, false, runtime::SystemColour::none, "Label9"}}};
-    const runtime::FormDescription broken{"Form1", "Broken", 1500, 1500, runtime::StartUpPosition::windows_default,
-                                          controls};
-    const runtime::ProjectDescription project{"broken", broken, {}};
     FakeToolkit toolkit;
-    EXPECT_EQ(runtime::run(project, toolkit), 1);
-    EXPECT_EQ(toolkit.errors, std::vector<std::string>{"Broken: Dasturning ichki xatosi: Form1.Label9"});
+    EXPECT_EQ(runtime::run(window_cases::broken_project, toolkit), 1);
+    EXPECT_EQ(toolkit.errors, std::vector<std::string>{"Broken: " + std::string(window_cases::broken_message)});
 }
 
 TEST(StartUp, WithNoDisplayOneLineOnStandardErrorAndStatusOne) {

@@ -6,6 +6,8 @@
 #include <array>
 #include <string_view>
 
+#include "runtime/project.h"
+
 namespace window_cases {
 
 inline constexpr std::string_view title = " ax=b ko'rinishdagi tenglamalarni yechish";
@@ -72,5 +74,23 @@ inline constexpr std::array<BadInput, 4> bad_inputs{{
 
 // A long answer: Label5 must widen on one line, from its stored left.
 inline constexpr Click long_answer{"3", "1", "tenglama yagona yechimga ega   X=0.333333333333333"};
+
+// Answers longer than the stored window is wide: the window widens to
+// show each one whole, exponent and all.
+inline constexpr std::array<Click, 3> longest_answers{{
+    {"6", "2e-6", "tenglama yagona yechimga ega   X=3.33333333333333E-07"},
+    {"3", "1e-20", "tenglama yagona yechimga ega   X=3.33333333333333E-21"},
+    {"3", "-1e20", "tenglama yagona yechimga ega   X=-3.33333333333333E+19"},
+}};
+
+// A project whose form cannot be built: a box named by a label it lacks.
+inline constexpr std::array<runtime::ControlDescription, 1> broken_controls{{
+    {"Text1", runtime::ControlKind::text_box, "", 0, 0, 1500, 375, 0, false, false, runtime::SystemColour::none,
+     "Label9"},
+}};
+inline constexpr runtime::FormDescription broken_form{
+    "Form1", "Broken", 3000, 1500, runtime::StartUpPosition::windows_default, broken_controls};
+inline const runtime::ProjectDescription broken_project{"broken", broken_form, {}};
+inline constexpr std::string_view broken_message = "Dasturning ichki xatosi: Form1.Label9";
 
 }  // namespace window_cases

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "runtime/error.h"
 #include "runtime/messages.h"
 #include "runtime/win32/dpi.h"
 
@@ -28,6 +29,12 @@ OwnedFont message_font(int dpi, std::optional<float> points) {
     OwnedFont made(CreateFontIndirectW(&font));
     if (!made) throw Error(messages::internal_fault("CreateFontIndirectW"));
     return made;
+}
+
+HFONT Fonts::get(Font font, int dpi) {
+    OwnedFont& made = made_[{font.points, dpi}];
+    if (!made) made = message_font(dpi, font.points);
+    return made.get();
 }
 
 }  // namespace runtime::win32

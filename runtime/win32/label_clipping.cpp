@@ -10,13 +10,13 @@ RECT rect_in_parent(HWND control) {
     return rect;
 }
 
-void clip_label(const ChildControl& label, std::span<ChildControl* const> controls) {
+void clip_label(const Control& label, std::span<Control* const> controls) {
     const RECT box = rect_in_parent(label.handle());
     OwnedRegion visible;
-    for (const ChildControl* other : controls) {
+    for (const Control* other : controls) {
         RECT overlap{};
         const RECT other_box = rect_in_parent(other->handle());
-        if (other->description().kind == ControlKind::label || !IntersectRect(&overlap, &box, &other_box)) continue;
+        if (other->kind() == ControlKind::label || !IntersectRect(&overlap, &box, &other_box)) continue;
         if (!visible) visible.reset(CreateRectRgn(0, 0, box.right - box.left, box.bottom - box.top));
         OffsetRect(&overlap, -box.left, -box.top);
         const OwnedRegion covered(CreateRectRgnIndirect(&overlap));
@@ -28,9 +28,13 @@ void clip_label(const ChildControl& label, std::span<ChildControl* const> contro
 
 }  // namespace
 
-void keep_labels_beneath(std::span<ChildControl* const> controls) {
-    for (const ChildControl* control : controls) {
-        if (control->description().kind == ControlKind::label) clip_label(*control, controls);
+void keep_labels_beneath(const Control& placed, std::span<Control* const> controls) {
+    if (placed.kind() == ControlKind::label) {
+        clip_label(placed, controls);
+        return;
+    }
+    for (const Control* control : controls) {
+        if (control->kind() == ControlKind::label) clip_label(*control, controls);
     }
 }
 

@@ -5,10 +5,10 @@
 namespace runtime::win32 {
 
 // Delivers one message, letting dialog navigation (Tab, Shift+Tab, Enter,
-// Escape) act for `form` first.
-void dispatch_message(HWND form, MSG& message);
+// Escape) act for the form it is meant for first.
+void dispatch_message(MSG& message);
 
 // Runs until the quit message; returns its exit code.
-int run_message_loop(HWND form);
+int run_message_loop();
 
 }  // namespace runtime::win32

@@ -1,4 +1,5 @@
 #include "form1_window.h"
+#include "runtime/start.h"
 #include "tests/window_cases.h"
 
 namespace {
@@ -42,6 +43,20 @@ TEST_F(Form1Window, BadInputIsReportedAndNothingIsLost) {
             EXPECT_EQ(box->selectedText(), box->text());
         }
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A form that cannot be built is explained in a box of its own, and the
+// start ends with status 1.
+TEST(StartUp, AFormThatCannotBeBuiltIsExplainedInABox) {
+    MessageBoxAnswerer answerer;
+    EXPECT_EQ(runtime::run(window_cases::broken_project, toolkit()), 1);
+    EXPECT_EQ(answerer.shown, 1);
+    EXPECT_EQ(answerer.text, to_qstring(window_cases::broken_message));
+    EXPECT_EQ(answerer.title, "Broken");
 }
 
 }  // namespace

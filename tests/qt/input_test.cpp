@@ -1,3 +1,6 @@
+#include <QContextMenuEvent>
+#include <QMenu>
+
 #include "form1_window.h"
 #include "tests/window_cases.h"
 
@@ -50,6 +53,31 @@ TEST_F(Form1Window, LongAnswerWidensLabel5ToTheRightOnOneLine) {
     EXPECT_EQ(answer().pos(), QPoint(24, 184));
     EXPECT_EQ(answer().size(), one_line(answer()));
     EXPECT_LT(answer().height(), 2 * answer().fontMetrics().lineSpacing());
+}
+
+// An answer is never cut by the window's edge: the window widens to show
+// it whole, and "Nusxa olish" in Label5's menu copies it exactly.
+TEST_F(Form1Window, LongestAnswersShowWholeAndCopyExactly) {
+    for (const auto& click : window_cases::longest_answers) {
+        SCOPED_TRACE(std::string(click.a) + " / " + std::string(click.b));
+        type_into("Text1", click.a);
+        type_into("Text2", click.b);
+        click_natija();
+        ASSERT_EQ(answer().text(), to_qstring(click.answer));
+        EXPECT_LE(answer().geometry().right(), window->rect().right());
+        EXPECT_EQ(window->minimumSize(), window->size());
+
+        QApplication::clipboard()->clear();
+        QContextMenuEvent right_click(QContextMenuEvent::Mouse, QPoint(5, 5), answer().mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(&answer(), &right_click);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        ASSERT_EQ(menu->actions().size(), 1);
+        EXPECT_EQ(menu->actions()[0]->text(), "Nusxa olish");
+        menu->actions()[0]->trigger();
+        menu->close();
+        EXPECT_EQ(QApplication::clipboard()->text(), to_qstring(click.answer));
+    }
 }
 
 struct KeyPress {

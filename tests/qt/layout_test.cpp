@@ -94,7 +94,9 @@ TEST_F(Form1Window, FocusChainFollowsTabIndexesAndSkipsLabels) {
     EXPECT_EQ(chain, expected);
 }
 
-TEST_F(Form1Window, ResizingTheWindowMovesNothing) {
+// The window can grow, but not shrink below its stored size, where it
+// would hide its own controls; nothing moves either way.
+TEST_F(Form1Window, ResizingTheWindowMovesNothingAndHidesNothing) {
     std::vector<QRect> before;
     before.reserve(window_cases::controls.size());
     for (const auto& placed : window_cases::controls) before.push_back(control(placed.name).geometry());
@@ -102,6 +104,7 @@ TEST_F(Form1Window, ResizingTheWindowMovesNothing) {
     for (const QSize size : {QSize(200, 150), QSize(900, 700), QSize(507, 314)}) {
         window->resize(size);
         QApplication::processEvents();
+        EXPECT_EQ(window->size(), size.expandedTo(QSize(window_cases::client_width, window_cases::client_height)));
         for (std::size_t i = 0; i < before.size(); ++i) {
             EXPECT_EQ(control(window_cases::controls[i].name).geometry(), before[i])
                 << window_cases::controls[i].name << " at " << size.width() << "x" << size.height();

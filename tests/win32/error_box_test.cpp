@@ -1,4 +1,5 @@
 #include "form1_window.h"
+#include "runtime/start.h"
 #include "tests/window_cases.h"
 
 namespace {
@@ -45,6 +46,16 @@ TEST_F(Form1Window, BadInputIsReportedAndNothingIsLost) {
             EXPECT_EQ(end, static_cast<DWORD>(GetWindowTextLengthW(GetFocus())));
         }
     }
+}
+
+// A form that cannot be built is explained in a box of its own, which
+// stays until the user closes it, and the start ends with status 1.
+TEST(StartUp, AFormThatCannotBeBuiltIsExplainedInABox) {
+    MessageBoxAnswerer answerer;
+    EXPECT_EQ(runtime::run(window_cases::broken_project, toolkit()), 1);
+    EXPECT_EQ(answerer.shown, 1);
+    EXPECT_EQ(answerer.text, window_cases::broken_message);
+    EXPECT_EQ(answerer.title, "Broken");
 }
 
 }  // namespace

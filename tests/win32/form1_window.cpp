@@ -4,8 +4,11 @@
 #include <chrono>
 #include <vector>
 
+#include "runtime/win32/clipboard.h"
+#include "runtime/win32/control.h"
 #include "runtime/win32/message_loop.h"
 #include "runtime/win32/wide_text.h"
+#include "runtime/win32/window.h"
 #include "window/project.h"
 
 using runtime::win32::to_utf8;
@@ -18,6 +21,17 @@ std::wstring wide_text_of(HWND window) {
 }
 
 std::string text_of(HWND window) { return to_utf8(wide_text_of(window)); }
+
+std::string clipboard_text() {
+    std::string text;
+    if (!OpenClipboard(nullptr)) return text;
+    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = to_utf8(static_cast<const wchar_t*>(GlobalLock(data)));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
 
 SIZE size_of(const RECT& rect) { return {rect.right - rect.left, rect.bottom - rect.top}; }
 
@@ -69,16 +83,21 @@ int user_objects() {
     return windows;
 }
 
+runtime::Toolkit& toolkit() {
+    static const std::unique_ptr<runtime::Toolkit> opened = runtime::open_toolkit("tenglama");
+    return *opened;
+}
+
 void Form1Window::SetUp() {
-    form = std::make_unique<runtime::win32::FormWindow>(window::project);
-    form->show(SW_SHOWNORMAL);
+    form = std::make_unique<runtime::Form>(window::project, toolkit());
+    form->show();
     SetForegroundWindow(frame());
     ASSERT_TRUE(pump_until([&] { return GetForegroundWindow() == frame() && GetFocus() == control("Text1"); }))
         << "the form never became active with the focus in Text1";
 }
 
-// Closing posts the quit message meant for the program's loop; the next
-// test's message boxes must not see it.
+// What is left in the queue went to the destroyed window; the next test
+// starts with none of it.
 void Form1Window::TearDown() {
     form.reset();
     MSG message;
@@ -86,10 +105,10 @@ void Form1Window::TearDown() {
     }
 }
 
+HWND Form1Window::frame() const { return dynamic_cast<runtime::win32::Window&>(form->window()).handle(); }
+
 HWND Form1Window::control(std::string_view name) const {
-    const HWND found = form->control_handle(name);
-    if (found == nullptr) throw std::out_of_range(std::string(name));
-    return found;
+    return dynamic_cast<runtime::win32::Control&>(form->control(name).widget()).handle();
 }
 
 std::string Form1Window::focused_name() const {
@@ -112,7 +131,7 @@ bool Form1Window::pump_until(const std::function<bool()>& done) const {
         if (std::chrono::steady_clock::now() > deadline) return false;
         MSG message;
         if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message != WM_QUIT) runtime::win32::dispatch_message(frame(), message);
+            if (message.message != WM_QUIT) runtime::win32::dispatch_message(message);
         } else {
             MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
         }
@@ -173,18 +192,7 @@ void Form1Window::type_into(std::string_view name, std::wstring_view text) const
 }
 
 void Form1Window::paste_into(std::string_view name, std::wstring_view text) const {
-    ASSERT_TRUE(OpenClipboard(frame()));
-    EmptyClipboard();
-    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t))) {
-        auto* const copy = static_cast<wchar_t*>(GlobalLock(memory));
-        *std::ranges::copy(text, copy).out = L'\0';
-        GlobalUnlock(memory);
-        // The clipboard owns the memory only once SetClipboardData succeeds.
-        // cppcheck-suppress doubleFree
-        if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) GlobalFree(memory);
-    }
-    CloseClipboard();
-
+    runtime::win32::put_on_clipboard(text);
     const HWND box = control(name);
     SetFocus(box);
     SetWindowTextW(box, L"");
@@ -198,12 +206,28 @@ void Form1Window::submit(std::string_view a, std::string_view b) const {
     SendMessageW(control("Command1"), BM_CLICK, 0, 0);
 }
 
-void Form1Window::click(std::string_view name) const {
+namespace {
+
+POINT centre_of(HWND window) {
     RECT rect{};
-    GetWindowRect(control(name), &rect);
-    const LONG x = (rect.left + rect.right) / 2;
-    const LONG y = (rect.top + rect.bottom) / 2;
+    GetWindowRect(window, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+}  // namespace
+
+void Form1Window::click(std::string_view name) const {
+    const auto [x, y] = centre_of(control(name));
     send({mouse(x, y, MOUSEEVENTF_MOVE), mouse(x, y, MOUSEEVENTF_LEFTDOWN), mouse(x, y, MOUSEEVENTF_LEFTUP)});
+    settle();
+}
+
+// The menu's own loop takes the keys queued behind the click.
+void Form1Window::choose_first_menu_item(std::string_view name) const {
+    const auto [x, y] = centre_of(control(name));
+    send({mouse(x, y, MOUSEEVENTF_MOVE), mouse(x, y, MOUSEEVENTF_RIGHTDOWN), mouse(x, y, MOUSEEVENTF_RIGHTUP)});
+    send({key(VK_DOWN, 0, 0), key(VK_DOWN, 0, KEYEVENTF_KEYUP), key(VK_RETURN, 0, 0),
+          key(VK_RETURN, 0, KEYEVENTF_KEYUP)});
     settle();
 }
 

@@ -9,9 +9,10 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/win32/form_window.h"
+#include "runtime/form.h"
 
 std::string text_of(HWND window);
+std::string clipboard_text();
 std::wstring wide_text_of(HWND window);  // as the box holds it, unpaired surrogates and all
 SIZE size_of(const RECT& rect);
 SIZE one_line(HWND control);  // the control's text on one line in its own font
@@ -24,6 +25,9 @@ int user_objects();
 inline bool operator==(const SIZE& x, const SIZE& y) { return x.cx == y.cx && x.cy == y.cy; }
 inline void PrintTo(const SIZE& size, std::ostream* out) { *out << size.cx << " x " << size.cy; }
 
+// The suite's one toolkit.
+runtime::Toolkit& toolkit();
+
 // The real Form1 window, loaded, shown and active, driven through the
 // message loop with keyboard and mouse input as a user would.
 class Form1Window : public testing::Test {
@@ -31,7 +35,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    HWND frame() const { return form->handle(); }
+    HWND frame() const;
     HWND control(std::string_view name) const;
     std::string focused_name() const;
     std::string answer() const { return text_of(control("Label5")); }
@@ -48,12 +52,14 @@ protected:
     // Puts the text on the clipboard and presses Ctrl+V in the emptied box.
     void paste_into(std::string_view name, std::wstring_view text) const;
     void click(std::string_view name) const;  // with the mouse, and waits for all it set off
+    // Right-clicks the control and chooses the first item of its menu with the keyboard.
+    void choose_first_menu_item(std::string_view name) const;
     void click_natija() const { click("Command1"); }
     // Sets both boxes as a program would and presses "Natija" through the
     // button's own BM_CLICK: the click, and any message box, is over on return.
     void submit(std::string_view a, std::string_view b) const;
 
-    std::unique_ptr<runtime::win32::FormWindow> form;
+    std::unique_ptr<runtime::Form> form;
 };
 
 // Answers every message box that opens while it lives with OK, noting what

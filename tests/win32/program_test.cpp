@@ -16,9 +16,11 @@ std::wstring program_path() {
     return path;
 }
 
+// The window as the user first sees it: shown, laid out.
 HWND wait_for_window(const std::wstring& title) {
     for (int tries = 0; tries < 200; ++tries) {
-        if (const HWND found = FindWindowW(L"Tenglama.Form", title.c_str())) return found;
+        const HWND found = FindWindowW(L"tenglama.Form", title.c_str());
+        if (found != nullptr && IsWindowVisible(found)) return found;
         Sleep(50);
     }
     return nullptr;
