@@ -188,10 +188,11 @@ void Form::run(Event event, std::string_view object) {
 // box it is about, its text selected for retyping. An error about no
 // control leaves the focus where it was.
 void Form::report(const Error& error) {
-    window_->show_error(error.what());
-    const Control* about = find(error.control());
-    if (about == nullptr || about->description().kind == ControlKind::label) return;
-    about->widget().focus(about->description().kind == ControlKind::text_box);
+    window_->show_error(error.what(), [this, about = error.control()] {
+        const Control* control = find(about);
+        if (control == nullptr || control->description().kind == ControlKind::label) return;
+        control->widget().focus(control->description().kind == ControlKind::text_box);
+    });
 }
 
 }  // namespace runtime

@@ -107,8 +107,10 @@ public:
     // The widest client area the screen's work area leaves room for.
     virtual int widest_client() const = 0;
     virtual void show() = 0;
-    // A modal error message over the window, titled with its caption; returns when it is closed.
-    virtual void show_error(std::string_view message) = 0;
+    // A modal error message over the window, titled with its caption.
+    // `closed` runs once the user has closed it: at once where the toolkit
+    // waits for that (desktops), later where it cannot (a web page).
+    virtual void show_error(std::string_view message, std::function<void()> closed) = 0;
 };
 
 // The toolkit itself: its windows, event loop and clipboard.
@@ -122,7 +124,9 @@ public:
     virtual std::unique_ptr<Window> make_window(std::string_view caption, WindowEvents& events) = 0;
     // A modal error message with no window to belong to.
     virtual void show_error(std::string_view title, std::string_view message) = 0;
-    virtual int run() = 0;  // the event loop, until quit()
+    // The event loop, until quit(). Where the host owns the loop (a web
+    // page), it leaves the form live and never returns to its caller.
+    virtual int run() = 0;
     virtual void quit() = 0;
     virtual void copy(std::string_view text) = 0;  // to the clipboard
 };

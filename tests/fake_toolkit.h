@@ -67,9 +67,9 @@ struct FakeWindow : runtime::Window {
     }
     int widest_client() const override { return widest; }
     void show() override { shown = true; }
-    void show_error(std::string_view message) override {
+    void show_error(std::string_view message, std::function<void()> closed) override {
         errors.emplace_back(message);
-        if (while_error_shows) while_error_shows();
+        closed();
     }
 
     FakeWidget& widget(std::string_view name) const {
@@ -88,7 +88,6 @@ struct FakeWindow : runtime::Window {
     runtime::Size client, minimum;
     bool shown = false;
     std::vector<std::string> errors;
-    std::function<void()> while_error_shows;
 };
 
 struct FakeToolkit : runtime::Toolkit {

@@ -43,11 +43,12 @@ int Window::widest_client() const {
     return screen == nullptr ? QWIDGETSIZE_MAX : screen->availableGeometry().width() - frame;
 }
 
-void Window::show_error(std::string_view message) {
+void Window::show_error(std::string_view message, std::function<void()> closed) {
     QMessageBox box(QMessageBox::Critical, surface_->windowTitle(), to_qstring(message), QMessageBox::Ok,
                     surface_.get());
     box.setTextFormat(Qt::PlainText);  // the message may quote what the user typed
     box.exec();
+    closed();
 }
 
 }  // namespace runtime::qt

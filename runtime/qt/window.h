@@ -31,7 +31,7 @@ public:
     void set_client_size(Size client, Size minimum) override;
     int widest_client() const override;
     void show() override { surface_->show(); }
-    void show_error(std::string_view message) override;
+    void show_error(std::string_view message, std::function<void()> closed) override;
 
     QWidget& surface() const { return *surface_; }
 

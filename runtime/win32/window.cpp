@@ -101,7 +101,10 @@ void Window::show() {
     UpdateWindow(handle());
 }
 
-void Window::show_error(std::string_view message) { show_error_box(handle(), caption_, message); }
+void Window::show_error(std::string_view message, std::function<void()> closed) {
+    show_error_box(handle(), caption_, message);
+    closed();
+}
 
 void Window::remove(const Control& control) {
     std::erase(controls_, &control);

@@ -33,7 +33,7 @@ public:
     void set_client_size(Size client, Size minimum) override;
     int widest_client() const override;
     void show() override;
-    void show_error(std::string_view message) override;
+    void show_error(std::string_view message, std::function<void()> closed) override;
 
     // For its controls.
     void add(Control& control) { controls_.push_back(&control); }
