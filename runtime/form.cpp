@@ -64,16 +64,16 @@ Form::Form(const ProjectDescription& project, Toolkit& toolkit)
     window_->set_client_size(client_, client_);
     const auto ordered = in_tab_order(description().controls);
     controls_.reserve(ordered.size());
-    for (const ControlDescription* control : ordered) {
-        controls_.emplace_back(*this, *control, window_->make(style_of(*control), stored_box(*control), control->text));
+    for (const ControlDescription* described : ordered) {
+        controls_.emplace_back(*this, *described,
+                               window_->make(style_of(*described), stored_box(*described), described->text));
     }
-    for (Control& control : controls_) {
-        lay_out(control);
-        const ControlDescription& described = control.description();
-        if (!described.labelled_by.empty()) control.widget().name_by(this->control(described.labelled_by).widget());
+    for (Control& made : controls_) {
+        lay_out(made);
+        const ControlDescription& described = made.description();
+        if (!described.labelled_by.empty()) made.widget().name_by(control(described.labelled_by).widget());
         if (described.kind == ControlKind::label) {
-            control.widget().set_menu(
-                {{std::string(messages::copy), [this, &control] { toolkit_.copy(control.caption()); }}});
+            made.widget().set_menu({{std::string(messages::copy), [this, &made] { toolkit_.copy(made.caption()); }}});
         }
     }
     run(Event::load, description().name);
@@ -87,7 +87,7 @@ void Form::show() {
 }
 
 Control& Form::control(std::string_view name) {
-    if (Control* found = find(name)) return *found;
+    if (Control* const found = find(name)) return *found;
     throw Error(messages::internal_fault(std::string(description().name) + "." + std::string(name)));
 }
 
@@ -108,9 +108,9 @@ void Form::dpi_changed() {
     dpi_ = window_->dpi();
     client_ = stored_client();
     window_->set_client_size(client_, client_);
-    for (Control& control : controls_) {
-        control.shown_ = {};
-        lay_out(control);
+    for (Control& each : controls_) {
+        each.shown_ = {};
+        lay_out(each);
     }
 }
 
@@ -172,10 +172,10 @@ void Form::widen_to_show(Rect box) {
     const int old_width = client_.width;
     client_.width = needed;
     window_->set_client_size(client_, client_);
-    for (Control& control : controls_) {
-        const ControlDescription& described = control.description();
+    for (Control& each : controls_) {
+        const ControlDescription& described = each.description();
         if (described.kind == ControlKind::label && !described.auto_size && stored_box(described).right() > old_width) {
-            lay_out(control);
+            lay_out(each);
         }
     }
 }
@@ -189,9 +189,9 @@ void Form::run(Event event, std::string_view object) {
 // control leaves the focus where it was.
 void Form::report(const Error& error) {
     window_->show_error(error.what(), [this, about = error.control()] {
-        const Control* control = find(about);
-        if (control == nullptr || control->description().kind == ControlKind::label) return;
-        control->widget().focus(control->description().kind == ControlKind::text_box);
+        const Control* sent_back = find(about);
+        if (sent_back == nullptr || sent_back->description().kind == ControlKind::label) return;
+        sent_back->widget().focus(sent_back->description().kind == ControlKind::text_box);
     });
 }
 

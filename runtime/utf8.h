@@ -13,6 +13,6 @@ struct Utf8Sequence {
     std::size_t length = 0;
 };
 
-Utf8Sequence decode_utf8(std::string_view text, std::size_t at);
+Utf8Sequence decode_utf8(std::string_view text, std::size_t i);
 
 }  // namespace runtime

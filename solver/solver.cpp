@@ -10,7 +10,7 @@ namespace {
 using messages::Coefficient;
 using runtime::NumberFault;
 
-double coefficient(Input input, Coefficient which) {
+double coefficient(const Input& input, Coefficient which) {
     const runtime::Number read = runtime::read_number(input.text);
     const std::string_view typed = runtime::trim_spaces(input.text);
     switch (read.fault) {
@@ -37,7 +37,7 @@ double quotient(double b, double a) {
 
 }  // namespace
 
-std::string answer(Input a_input, Input b_input) {
+std::string answer(const Input& a_input, const Input& b_input) {
     const double a = coefficient(a_input, Coefficient::a);
     const double b = coefficient(b_input, Coefficient::b);
 

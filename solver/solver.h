@@ -21,6 +21,6 @@ struct Input {
     std::string_view source;
 };
 
-std::string answer(Input a, Input b);
+std::string answer(const Input& a, const Input& b);
 
 }  // namespace solver

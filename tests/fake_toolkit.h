@@ -48,14 +48,14 @@ struct FakeWindow : runtime::Window {
 
     std::unique_ptr<runtime::Widget> make(const runtime::ControlStyle& style, runtime::Rect pixels,
                                           std::string_view text) override {
-        auto widget = std::make_unique<FakeWidget>(style, pixels, text);
-        made.push_back(widget.get());
-        return widget;
+        auto fake = std::make_unique<FakeWidget>(style, pixels, text);
+        made.push_back(fake.get());
+        return fake;
     }
     int dpi() const override { return dots_per_inch; }
     // Every character is half an em wide; a line is 1.25 em high.
     runtime::Size measure(std::string_view text, runtime::Font font) const override {
-        const double em = font.points.value_or(default_points) * dots_per_inch / 72.0;
+        const double em = static_cast<double>(font.points.value_or(default_points)) * dots_per_inch / 72.0;
         std::size_t characters = 0;
         for (char c : text) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
         return {static_cast<int>(std::ceil(static_cast<double>(characters) * em / 2)),
@@ -73,8 +73,8 @@ struct FakeWindow : runtime::Window {
     }
 
     FakeWidget& widget(std::string_view name) const {
-        for (FakeWidget* widget : made) {
-            if (widget->name == name) return *widget;
+        for (FakeWidget* each : made) {
+            if (each->name == name) return *each;
         }
         throw std::out_of_range(std::string(name));
     }

@@ -40,9 +40,9 @@ std::wstring window_text(HWND window) {
 
 Control::Control(Window& form, const ControlStyle& style, Rect box, std::string_view text, int id)
     : form_(form), kind_(style.kind), back_colour_(style.back_colour) {
-    const WindowKind kind = window_kind(style);
-    window_.reset(CreateWindowExW(kind.ex_style, kind.class_name, to_wide(text).c_str(),
-                                  WS_CHILD | WS_VISIBLE | kind.style, box.left, box.top, box.width, box.height,
+    const WindowKind made_as = window_kind(style);
+    window_.reset(CreateWindowExW(made_as.ex_style, made_as.class_name, to_wide(text).c_str(),
+                                  WS_CHILD | WS_VISIBLE | made_as.style, box.left, box.top, box.width, box.height,
                                   form.handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                   GetModuleHandleW(nullptr), nullptr));
     if (!window_) throw Error(messages::internal_fault(style.name));

@@ -3,7 +3,7 @@
 #include "form1_window.h"
 
 namespace {
-runtime::Toolkit* suite_toolkit = nullptr;
+std::unique_ptr<runtime::Toolkit> suite_toolkit;
 }
 
 runtime::Toolkit& toolkit() { return *suite_toolkit; }
@@ -12,7 +12,8 @@ runtime::Toolkit& toolkit() { return *suite_toolkit; }
 // builds its own window on it.
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
-    const std::unique_ptr<runtime::Toolkit> opened = runtime::open_toolkit("tenglama");
-    suite_toolkit = opened.get();
-    return RUN_ALL_TESTS();
+    suite_toolkit = runtime::open_toolkit("tenglama");
+    const int failed = RUN_ALL_TESTS();
+    suite_toolkit.reset();
+    return failed;
 }
