@@ -1,6 +1,7 @@
 #include "runtime/layout.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace runtime {
 namespace {
@@ -20,6 +21,7 @@ struct Lines {
 Lines break_lines(std::string_view caption, Font font, Size box, const Measure& measure) {
     const Size whole = measure(caption, font);
     if (whole.width <= box.width) return {std::string(caption), whole.height <= box.height};
+    if (2 * whole.height > box.height) return {std::string(caption), false};  // no room for a second line
 
     Lines lines;
     std::string line;
@@ -54,13 +56,29 @@ Lines break_lines(std::string_view caption, Font font, Size box, const Measure& 
 
 CaptionLayout fit_caption(std::string_view caption, Font font, Size box, const Measure& measure) {
     Lines lines = break_lines(caption, font, box, measure);
-    if (lines.fit || !font.points) return {font, std::move(lines.text)};
-    Font smaller = font;
-    while (!lines.fit && *smaller.points - points_step >= smallest_points) {
-        smaller.points = *smaller.points - points_step;
-        lines = break_lines(caption, smaller, box, measure);
+    if (lines.fit || !font.points || *font.points - points_step < smallest_points) return {font, std::move(lines.text)};
+
+    // Text widens about in proportion to its size: the search starts where
+    // the caption would just fit on one line, and steps from there to the
+    // largest size that fits, so that few sizes are ever made and measured.
+    const float set = *font.points;
+    const float one_line = set * static_cast<float>(box.width) / static_cast<float>(measure(caption, font).width);
+    float points = std::clamp(std::floor(one_line / points_step) * points_step, smallest_points, set - points_step);
+    lines = break_lines(caption, Font{points}, box, measure);
+    if (lines.fit) {
+        while (points + points_step < set) {
+            Lines larger = break_lines(caption, Font{points + points_step}, box, measure);
+            if (!larger.fit) break;
+            points += points_step;
+            lines = std::move(larger);
+        }
+    } else {
+        while (!lines.fit && points - points_step >= smallest_points) {
+            points -= points_step;
+            lines = break_lines(caption, Font{points}, box, measure);
+        }
     }
-    return {smaller, std::move(lines.text)};
+    return {Font{points}, std::move(lines.text)};
 }
 
 }  // namespace runtime

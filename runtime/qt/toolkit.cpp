@@ -2,7 +2,6 @@
 #include <QClipboard>
 #include <QIcon>
 #include <QMessageBox>
-#include <QTimer>
 #include <array>
 #include <cstdlib>
 #include <string>
@@ -45,16 +44,17 @@ public:
         // The core ends the event loop when the form closes.
         QApplication::setQuitOnLastWindowClosed(false);
         // The installed menu entry and hicolor icon share the program's name.
-        const QString name = qt::to_qstring(program_name);
-        QGuiApplication::setDesktopFileName(name);
-        // Looking the icon up walks the whole icon theme (tens of
-        // milliseconds); doing it once the event loop runs lets the window
-        // appear first.
-        QTimer::singleShot(0, [name] { QApplication::setWindowIcon(QIcon::fromTheme(name)); });
+        QGuiApplication::setDesktopFileName(qt::to_qstring(program_name));
     }
 
     std::unique_ptr<Window> make_window(std::string_view caption, WindowEvents& events) override {
-        return std::make_unique<qt::Window>(caption, events);
+        auto made = std::make_unique<qt::Window>(caption, events);
+        // Looking the icon up walks the whole icon theme, as long as it
+        // takes to build and paint the window: it waits until the window
+        // has been painted once.
+        made->after_first_paint(
+            [name = qt::to_qstring(name_)] { QApplication::setWindowIcon(QIcon::fromTheme(name)); });
+        return made;
     }
 
     void show_error(std::string_view title, std::string_view message) override {

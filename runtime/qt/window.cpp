@@ -4,6 +4,8 @@
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
+#include <utility>
 
 #include "runtime/qt/controls.h"
 #include "runtime/qt/text.h"
@@ -14,6 +16,11 @@ namespace runtime::qt {
 void Surface::closeEvent(QCloseEvent* event) {
     event->accept();
     events_.close_requested();
+}
+
+void Surface::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (after_first_paint_) QTimer::singleShot(0, this, std::exchange(after_first_paint_, nullptr));
 }
 
 Window::Window(std::string_view caption, WindowEvents& events)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "runtime/toolkit.h"
@@ -12,11 +13,16 @@ class Surface final : public QWidget {
 public:
     explicit Surface(WindowEvents& events) : events_(events) {}
 
+    // Runs `task` from the event loop once the window has been painted.
+    void after_first_paint(std::function<void()> task) { after_first_paint_ = std::move(task); }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     WindowEvents& events_;
+    std::function<void()> after_first_paint_;
 };
 
 // Qt lays out in device-independent pixels, 96 to the inch, and scales
@@ -34,6 +40,7 @@ public:
     void show_error(std::string_view message, std::function<void()> closed) override;
 
     QWidget& surface() const { return *surface_; }
+    void after_first_paint(std::function<void()> task) { surface_->after_first_paint(std::move(task)); }
 
 private:
     WindowEvents& events_;
