@@ -1,8 +1,9 @@
 #include "runtime/qt/text_box.h"
 
+#include <QClipboard>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QMenu>
-#include <array>
 
 #include "runtime/messages.h"
 #include "runtime/qt/text.h"
@@ -11,20 +12,16 @@
 namespace runtime::qt {
 namespace {
 
-struct Translation {
-    const char* action;  // the object name Qt gives the standard action
-    std::string_view text;
-};
-
-constexpr std::array<Translation, 7> menu_texts{{
-    {"edit-undo", messages::undo},
-    {"edit-redo", messages::redo},
-    {"edit-cut", messages::cut},
-    {"edit-copy", messages::copy},
-    {"edit-paste", messages::paste},
-    {"edit-delete", messages::erase},
-    {"select-all", messages::select_all},
-}};
+// An item of the box's menu: its Uzbek name, with the key that does the
+// same after a tab, as menus show it.
+QAction* add_item(QMenu& menu, std::string_view text, QKeySequence::StandardKey key, bool enabled) {
+    QString title = to_qstring(text);
+    if (const QKeySequence keys(key); !keys.isEmpty())
+        title += QLatin1Char('\t') + keys.toString(QKeySequence::NativeText);
+    QAction* action = menu.addAction(title);
+    action->setEnabled(enabled);
+    return action;
+}
 
 }  // namespace
 
@@ -45,18 +42,28 @@ TextBox::TextBox(const QString& text, int max_length, QWidget* parent) : QLineEd
     setText(text);
 }
 
-// Qt's own menu, its actions named in Uzbek; their shortcuts stay as Qt
-// writes them, after a tab.
+// The menu Qt would show, with the same actions and the same rules for
+// when each can be chosen, in Uzbek.
 void TextBox::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu* menu = createStandardContextMenu();
+    auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    for (QAction* action : menu->actions()) {
-        for (const Translation& translation : menu_texts) {
-            if (action->objectName() != QLatin1String(translation.action)) continue;
-            const auto tab = action->text().indexOf(QLatin1Char('\t'));
-            action->setText(to_qstring(translation.text) + (tab < 0 ? QString() : action->text().mid(tab)));
-        }
-    }
+    const bool selected = hasSelectedText();
+    const bool can_paste = !QGuiApplication::clipboard()->text().isEmpty();
+    connect(add_item(*menu, messages::undo, QKeySequence::Undo, isUndoAvailable()), &QAction::triggered, this,
+            &QLineEdit::undo);
+    connect(add_item(*menu, messages::redo, QKeySequence::Redo, isRedoAvailable()), &QAction::triggered, this,
+            &QLineEdit::redo);
+    menu->addSeparator();
+    connect(add_item(*menu, messages::cut, QKeySequence::Cut, selected), &QAction::triggered, this, &QLineEdit::cut);
+    connect(add_item(*menu, messages::copy, QKeySequence::Copy, selected), &QAction::triggered, this, &QLineEdit::copy);
+    connect(add_item(*menu, messages::paste, QKeySequence::Paste, can_paste), &QAction::triggered, this,
+            &QLineEdit::paste);
+    connect(add_item(*menu, messages::erase, QKeySequence::UnknownKey, selected), &QAction::triggered, this,
+            &QLineEdit::del);
+    menu->addSeparator();
+    connect(
+        add_item(*menu, messages::select_all, QKeySequence::SelectAll, !text().isEmpty() && selectedText() != text()),
+        &QAction::triggered, this, &QLineEdit::selectAll);
     menu->popup(event->globalPos());
 }
 

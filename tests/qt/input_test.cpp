@@ -80,6 +80,22 @@ TEST_F(Form1Window, LongestAnswersShowWholeAndCopyExactly) {
     }
 }
 
+// The boxes' own menu speaks the program's language.
+TEST_F(Form1Window, TheBoxesMenuIsInUzbek) {
+    auto& box = control<QLineEdit>("Text1");
+    QContextMenuEvent right_click(QContextMenuEvent::Mouse, QPoint(5, 5), box.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(&box, &right_click);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QStringList items;
+    for (const QAction* action : menu->actions()) {
+        if (!action->isSeparator()) items << action->text().section(QLatin1Char('\t'), 0, 0);
+    }
+    menu->close();
+    EXPECT_EQ(items, QStringList({"Bekor qilish", "Qaytarish", "Kesib olish", "Nusxa olish", "Qo'yish", "O'chirish",
+                                  "Hammasini belgilash"}));
+}
+
 struct KeyPress {
     std::string_view focus;
     Qt::Key key;
