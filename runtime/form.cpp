@@ -46,6 +46,9 @@ std::string Control::text() const {
 void Control::set_caption(std::string_view caption) {
     require(description_->kind != ControlKind::text_box, "Caption");
     caption_ = caption;
+    // Written even when it is the same text, so that screen readers
+    // announce every answer, the same one again included.
+    shown_.text.reset();
     form_->lay_out(*this);
 }
 
