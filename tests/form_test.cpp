@@ -151,6 +151,17 @@ TEST(Form1, WidensToShowALongAnswerWholeAndNeverNarrows) {
     EXPECT_EQ(window.client.width, widened + 5);
 }
 
+// Screen readers hear every answer: the same one again is written again.
+TEST(Form1, EveryAnswerReachesTheToolkitTheSameOneAgainToo) {
+    FakeForm fake(window::project);
+    fake.widget("Text1").value = "2";
+    fake.widget("Text2").value = "5";
+    fake.click("Command1");
+    const int writes = fake.widget("Label5").writes;
+    fake.click("Command1");
+    EXPECT_EQ(fake.widget("Label5").writes, writes + 1);
+}
+
 TEST(Form1, EveryLabelOffersToCopyItsWholeCaption) {
     FakeForm fake(window::project);
     fake.widget("Text1").value = "3";
