@@ -1,0 +1,196 @@
+"""The web face in headless Chromium: the behaviour cases every face runs
+(tests/window_cases.h and the bad-input catalogue, from cases.json), then
+what only the web has: scaling on a phone, the live region, offline use
+and no request after load.
+
+Usage: test_page.py SITE_FOLDER CASES_JSON SERVER_SCRIPT
+"""
+
+import importlib.util
+import json
+import sys
+import unittest
+
+from page import CONTROL, SHIFT, Page, Site
+
+site_folder, cases_file, server_script = sys.argv[1:4]
+with open(cases_file) as f:
+    cases = json.load(f)
+spec = importlib.util.spec_from_file_location("web_server", server_script)
+web_server = importlib.util.module_from_spec(spec)
+spec.loader.exec_module(web_server)
+
+TAGS = {"button": "BUTTON", "text_box": "INPUT", "label": "LABEL"}
+GOOD = ("2", "5", "tenglama yagona yechimga ega   X=2.5")
+
+
+class OnePage(unittest.TestCase):
+    """Each test opens the page afresh in one shared browser."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.site = Site(site_folder, web_server)
+        cls.page = Page(cls.site.url)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.page.close()
+        cls.site.stop()
+
+    def setUp(self):
+        self.page.open()
+
+    def solve_good(self):
+        self.page.solve(*GOOD[:2])
+        self.assertEqual(self.page.answer(), GOOD[2])
+
+    # After an error: the box says it, closes with `closer`, and the user is
+    # back in the box at fault (or where the click left the focus), its
+    # text selected; the previous answer stays.
+    def check_error(self, message, focus, closer, prefix=False):
+        page = self.page
+        shown = page.error_box()
+        self.assertIsNotNone(shown, "no error box")
+        self.assertEqual(shown[0], cases["title"])
+        if prefix:
+            self.assertTrue(shown[1].startswith(message), shown[1])
+        else:
+            self.assertEqual(shown[1], message)
+        self.assertEqual(page.focused(), "error-ok")
+        closer()
+        page.wait_until("!document.getElementById('error').open")
+        page.wait_until(f"document.activeElement.id === {json.dumps(focus or 'Command1')}")
+        if page.js("document.activeElement.tagName") == "INPUT":
+            self.assertTrue(page.selected_all())
+        self.assertEqual(page.answer(), GOOD[2])
+
+
+class BehaviourCases(OnePage):
+    def test_form_as_stored(self):
+        page = self.page
+        # The title element holds the caption as it is; browsers trim the
+        # spaces around it where they show it.
+        self.assertEqual(page.js("document.querySelector('title').textContent"), cases["title"])
+        self.assertEqual(page.box("form")[2:], cases["client"])
+        for control in cases["controls"]:
+            with self.subTest(control["name"]):
+                name = control["name"]
+                self.assertEqual(page.element(name, "e.tagName"), TAGS[control["kind"]])
+                shown = page.element(name, "e.tagName === 'INPUT' ? e.value : e.textContent.replace(/\\n/g, ' ')")
+                self.assertEqual(shown, control["text"])
+                expected = control["box"] if name != "Label5" else control["box"][:2]
+                self.assertEqual(page.box(name)[:len(expected)], expected)
+
+    # Load sets five sizes; a caption too big for its box is set smaller
+    # and shows whole inside the part of its box the form shows.
+    def test_font_sizes_and_whole_captions(self):
+        sizes = {size["label"]: size["points"] for size in cases["load_font_sizes"]}
+        client_width = cases["client"][0]
+        for control in cases["controls"]:
+            name = control["name"]
+            with self.subTest(name):
+                points = self.page.element(name, "parseFloat(getComputedStyle(e).fontSize)") * 72 / 96
+                if name not in sizes:
+                    self.assertAlmostEqual(points, 10, places=3)  # the page's default for controls
+                    continue
+                self.assertLessEqual(points, sizes[name])
+                self.assertGreaterEqual(points, 6)
+                left, _, width, height = self.page.box(name)
+                text_width, text_height = self.page.text_extent(name)
+                self.assertLessEqual(text_width, min(width, client_width - left))
+                self.assertLessEqual(text_height, height)
+
+    # The Tab order is the creation order; past the last control the
+    # browser takes the focus on, as on every page.
+    def test_tab_order(self):
+        cycle = cases["tab_cycle"]
+        self.assertEqual(self.page.focused(), cycle[0])
+        for step in range(1, len(cycle)):
+            self.page.key("Tab")
+            self.assertEqual(self.page.focused(), cycle[step])
+        for step in range(len(cycle) - 2, -1, -1):
+            self.page.key("Tab", SHIFT)
+            self.assertEqual(self.page.focused(), cycle[step])
+
+    def test_clicks_show_each_answer_on_one_line(self):
+        for click in cases["clicks"] + [cases["long_answer"]]:
+            with self.subTest(click["a"] + " / " + click["b"]):
+                self.page.solve(click["a"], click["b"])
+                self.assertEqual(self.page.answer(), click["answer"])
+                left, top, width, height = self.page.box("Label5")
+                self.assertEqual([left, top], [24, 184])
+                text_width, text_height = self.page.text_extent("Label5")
+                self.assertLessEqual(text_width, width)
+                self.assertLessEqual(text_height, height)
+                self.assertLess(height, 2 * self.page.element("Label5", "parseFloat(getComputedStyle(e).fontSize)"))
+
+    def test_bad_inputs_are_reported_and_nothing_is_lost(self):
+        closers = [lambda: self.page.key("Enter"), lambda: self.page.key("Escape"),
+                   lambda: self.page.mouse("error-ok")]
+        for index, bad in enumerate(cases["bad_inputs"]):
+            with self.subTest(bad["a"] + " / " + bad["b"]):
+                self.solve_good()
+                self.page.solve(bad["a"], bad["b"])
+                self.check_error(bad["message"], bad["focus"], closers[index % len(closers)])
+                self.assertEqual([self.page.value("Text1"), self.page.value("Text2")], [bad["a"], bad["b"]])
+                self.assertEqual(self.page.js("document.querySelectorAll('#error button').length"), 1)
+                self.assertTrue(self.page.js("!!document.querySelector('#error svg')"))
+
+    # The form widens to show the whole answer, and "Nusxa olish" in
+    # Label5's menu copies it exactly.
+    def test_longest_answers_show_whole_and_copy_exactly(self):
+        page = self.page
+        for click in cases["longest_answers"]:
+            with self.subTest(click["a"] + " / " + click["b"]):
+                page.solve(click["a"], click["b"])
+                self.assertEqual(page.answer(), click["answer"])
+                left, _, width, _ = page.box("Label5")
+                self.assertLessEqual(left + width, page.box("form")[2])
+                page.browser.evaluate("navigator.clipboard.writeText('')", user_gesture=True)
+                page.mouse("Label5", "right")
+                self.assertEqual(page.js("[...document.querySelectorAll('#menu:not([hidden]) > *')]"
+                                         ".map(item => item.textContent)"), ["Nusxa olish"])
+                page.mouse("menu")
+                self.assertTrue(page.js("document.getElementById('menu').hidden"))
+                page.wait_until(f"navigator.clipboard.readText().then(t => t === {json.dumps(click['answer'])})")
+
+    # Only a focused Natija answers Enter or Space; nothing is a default or
+    # cancel button.
+    def test_keys(self):
+        for focus, key, answers in [("Text1", "Enter", False), ("Text2", "Enter", False), ("Text2", "Escape", False),
+                                    ("Command1", " ", True), ("Command1", "Enter", True),
+                                    ("Command1", "Escape", False)]:
+            with self.subTest(focus + " " + key):
+                self.page.open()
+                self.page.type_into("Text1", "2")
+                self.page.type_into("Text2", "5")
+                self.page.element(focus, "e.focus()")
+                self.page.key(key)
+                self.assertEqual(self.page.answer(), GOOD[2] if answers else "Javob")
+                self.assertEqual(self.page.focused(), focus)
+
+
+class Catalogue(OnePage):
+    """The bad-input catalogue: typed where keys can type it, pasted
+    otherwise, as each box keeps it."""
+
+    def test_catalogue(self):
+        page = self.page
+        for entry in cases["catalogue"]:
+            with self.subTest(entry["name"]):
+                self.solve_good()
+                page.put_into("Text1", entry["typed_a"])
+                page.put_into("Text2", entry["typed_b"])
+                self.assertEqual([page.value("Text1"), page.value("Text2")], [entry["a"], entry["b"]])
+                page.mouse("Command1")
+                if entry["error"]:
+                    self.check_error(entry["shown"], entry["focus"], lambda: page.key("Enter"),
+                                     entry["shown_is_prefix"])
+                else:
+                    self.assertIsNone(page.error_box())
+                    self.assertEqual(page.answer(), entry["shown"])
+                self.assertEqual([page.value("Text1"), page.value("Text2")], [entry["a"], entry["b"]])
+
+
+if __name__ == "__main__":
+    unittest.main(argv=sys.argv[:1], verbosity=2)
