@@ -49,7 +49,7 @@ mergeInto(LibraryManager.library, {
       data = data.slice(0, Math.max(0, room));
       var after = value.slice(0, start) + data + value.slice(end);
       var before = web.copyIn(value), inserted = web.copyIn(after);
-      var kept = _web_inserted(box.web, before, value.length, inserted, after.length, start + data.length);
+      var kept = _web_inserted(box.web.owner, before, value.length, inserted, after.length, start + data.length);
       _free(before);
       _free(inserted);
       if (kept) event.preventDefault();

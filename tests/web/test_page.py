@@ -192,5 +192,87 @@ class Catalogue(OnePage):
                 self.assertEqual([page.value("Text1"), page.value("Text2")], [entry["a"], entry["b"]])
 
 
+class WebOnly(OnePage):
+    """What only the page has."""
+
+    # On a phone the whole form shrinks to the screen's width, widened by a
+    # long answer or not, and never reflows or scrolls sideways.
+    def test_scales_down_whole_at_375_pixels(self):
+        page = self.page
+        page.browser.page("Emulation.setDeviceMetricsOverride", width=375, height=667, deviceScaleFactor=2,
+                          mobile=True)
+        try:
+            page.open()
+            for a, b in [("2", "5"), (cases["longest_answers"][2]["a"], cases["longest_answers"][2]["b"])]:
+                page.solve(a, b)
+                form = page.element("form", "(r => [r.width, r.height])(e.getBoundingClientRect())")
+                stored = page.box("form")
+                self.assertAlmostEqual(form[0], 375, delta=1)
+                self.assertAlmostEqual(form[1] / form[0], stored[3] / stored[2], places=3)
+                self.assertLessEqual(page.js("document.documentElement.scrollWidth"), 375)
+                self.assertEqual(page.box("Label5")[:2], [24, 184])  # placed as stored, inside the scaled form
+        finally:
+            page.browser.page("Emulation.clearDeviceMetricsOverride")
+
+    # Screen readers hear each answer: Label5, and only Label5, is a polite
+    # live region, and it holds the new answer.
+    def test_answer_is_a_polite_live_region(self):
+        live = "[...document.querySelectorAll('[aria-live]')].map(e => [e.id, e.getAttribute('aria-live')])"
+        self.assertEqual(self.page.js(live), [["Label5", "polite"]])
+        self.solve_good()
+
+    # Text with line breaks, pasted or dropped into a box: the box keeps
+    # the first line, the caret after it.
+    def test_paste_and_drop_keep_the_first_line(self):
+        page = self.page
+
+        def drop(x, y):
+            data = {"items": [{"mimeType": "text/plain", "data": "5\r\n6"}], "dragOperationsMask": 1}
+            for kind in ("dragEnter", "dragOver", "drop"):
+                page.browser.page("Input.dispatchDragEvent", type=kind, x=x, y=y, data=data)
+
+        def paste(x, y):
+            page.browser.page("Input.dispatchMouseEvent", type="mousePressed", x=x, y=y, button="left", clickCount=1)
+            page.browser.page("Input.dispatchMouseEvent", type="mouseReleased", x=x, y=y, button="left", clickCount=1)
+            page.browser.evaluate("navigator.clipboard.writeText('5\\r\\n6')", user_gesture=True)
+            page.key("v", CONTROL, ["paste"])
+
+        for bring in (drop, paste):
+            with self.subTest(bring.__name__):
+                page.type_into("Text2", "78")
+                drop_point = page.element("Text2", "(r => [r.x + 12, r.y + r.height / 2])(e.getBoundingClientRect())")
+                bring(*drop_point)
+                self.assertEqual(page.value("Text2"), "758")
+                self.assertEqual(page.element("Text2", "[e.selectionStart, e.selectionEnd]"), [2, 2])
+
+
+class Offline(unittest.TestCase):
+    """Nothing leaves the page once it has loaded, and the service worker
+    serves it again with no server at all."""
+
+    def test_no_request_after_load_and_offline_reload(self):
+        site = Site(site_folder, web_server)
+        page = Page(site.url)
+        try:
+            page.open()
+            page.wait_until("navigator.serviceWorker.controller !== null")
+            loaded = len(site.requests)
+            page.solve("2", "5")
+            page.solve("", "5")
+            page.key("Enter")
+            page.mouse("Label5", "right")
+            page.mouse("menu")
+            self.assertEqual(site.quiet_for(0.5), [])
+            self.assertEqual(len(site.requests), loaded)
+
+            site.stop()
+            page.open()
+            page.solve("2", "5")
+            self.assertEqual(page.answer(), GOOD[2])
+        finally:
+            page.close()
+            site.stop()
+
+
 if __name__ == "__main__":
     unittest.main(argv=sys.argv[:1], verbosity=2)
