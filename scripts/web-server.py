@@ -8,6 +8,7 @@ Usage: web-server.py FOLDER [PORT]   (port 0: any free one; the URL is printed)
 """
 
 import email.utils
+import functools
 import gzip
 import hashlib
 import http.server
@@ -21,6 +22,12 @@ TYPES = {
     ".svg": "image/svg+xml", ".png": "image/png", ".json": "application/json",
 }
 COMPRESSED = {".html", ".css", ".js", ".wasm", ".webmanifest", ".svg", ".json"}
+
+
+@functools.lru_cache(maxsize=64)
+def compressed(tag, body):
+    """As a host serves it: compressed once, ahead of the request."""
+    return gzip.compress(body, 9, mtime=0)
 
 
 def handler_for(folder, log=sys.stderr):
@@ -42,7 +49,7 @@ def handler_for(folder, log=sys.stderr):
                 return self.answer(304, b"", None, tag)
             gzipped = extension in COMPRESSED and "gzip" in self.headers.get("Accept-Encoding", "")
             if gzipped:
-                body = gzip.compress(body, 9, mtime=0)
+                body = compressed(tag, body)
             self.answer(200, body, TYPES.get(extension, "application/octet-stream"), tag, gzipped)
 
         def answer(self, status, body, content_type, tag=None, gzipped=False):

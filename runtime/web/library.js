@@ -3,14 +3,18 @@
 // so that the page hands the core what every face does.
 mergeInto(LibraryManager.library, {
   $web: {
-    controls: [],  // by handle: {element, owner (the C++ control), menu}
+    controls: [],  // by handle: {element, menu}
     canvas: null,
+    canvasFont: '',  // the canvas's font as last set: setting it costs a parse
+    decoder: null,
+    size: {width: 0, height: 0},  // the form's, in CSS pixels
     errorOwner: 0,  // the C++ window waiting for the error box to close
     family: 'system-ui, sans-serif',
     defaultSize: '10pt',  // what browsers give form controls
 
     text: function (pointer, length) {
-      return new TextDecoder('utf-16le', {ignoreBOM: true}).decode(HEAPU8.subarray(pointer, pointer + 2 * length));
+      web.decoder = web.decoder || new TextDecoder('utf-16le', {ignoreBOM: true});
+      return web.decoder.decode(HEAPU8.subarray(pointer, pointer + 2 * length));
     },
     // A string into the core's memory, freed by the caller.
     copyIn: function (text) {
@@ -23,7 +27,8 @@ mergeInto(LibraryManager.library, {
     },
     metrics: function (text, points) {
       var context = web.canvas || (web.canvas = document.createElement('canvas').getContext('2d'));
-      context.font = web.font(points);
+      var font = web.font(points);
+      if (web.canvasFont !== font) context.font = web.canvasFont = font;
       var measured = context.measureText(text);
       var ascent = measured.fontBoundingBoxAscent, descent = measured.fontBoundingBoxDescent;
       return {width: Math.ceil(measured.width), height: Math.ceil(ascent === undefined ? 1.2 * parseFloat(
@@ -33,7 +38,7 @@ mergeInto(LibraryManager.library, {
     // it never reflows. Its holder takes the size it is shown at.
     fit: function () {
       var form = document.getElementById('form'), holder = form.parentElement;
-      var width = form.offsetWidth, height = form.offsetHeight;
+      var width = web.size.width, height = web.size.height;
       var scale = Math.min(1, document.documentElement.clientWidth / width);
       form.style.transform = scale < 1 ? 'scale(' + scale + ')' : '';
       holder.style.width = width * scale + 'px';
@@ -234,10 +239,11 @@ mergeInto(LibraryManager.library, {
 
   web_set_client_size__deps: ['$web'],
   web_set_client_size: function (width, height) {
-    var style = document.getElementById('form').style;
-    style.width = width + 'px';
-    style.height = height + 'px';
-    web.fit();
+    var form = document.getElementById('form');
+    web.size = {width: width, height: height};
+    form.style.width = width + 'px';
+    form.style.height = height + 'px';
+    if (!form.hidden) web.fit();
   },
 
   web_show__deps: ['$web'],

@@ -59,21 +59,27 @@ int main() {
     using namespace window_cases;
     const std::string out =
         "{\"title\": " + json(title) + ",\n\"client\": [" + std::to_string(client_width) + ", " +
-        std::to_string(client_height) + "],\n\"controls\": " + array(controls, [](const Placed& p) {
-            static constexpr std::string_view kinds[] = {"button", "text_box", "label"};
-            return "{\"name\": " + json(p.name) + ", \"kind\": " + json(kinds[static_cast<int>(p.kind)]) +
-                   ", \"text\": " + json(p.text) + ", \"box\": [" + std::to_string(p.left) + ", " +
-                   std::to_string(p.top) + ", " + std::to_string(p.width) + ", " + std::to_string(p.height) +
-                   "], \"tab_index\": " + std::to_string(p.tab_index) + "}";
-        }) +
+        std::to_string(client_height) + "],\n\"controls\": " +
+        array(controls,
+              [](const Placed& p) {
+                  static constexpr std::string_view kinds[] = {"button", "text_box", "label"};
+                  return "{\"name\": " + json(p.name) + ", \"kind\": " + json(kinds[static_cast<int>(p.kind)]) +
+                         ", \"text\": " + json(p.text) + ", \"box\": [" + std::to_string(p.left) + ", " +
+                         std::to_string(p.top) + ", " + std::to_string(p.width) + ", " + std::to_string(p.height) +
+                         "], \"tab_index\": " + std::to_string(p.tab_index) + "}";
+              }) +
         ",\n\"tab_cycle\": " + array(tab_cycle, [](std::string_view name) { return json(name); }) +
-        ",\n\"load_font_sizes\": " + array(load_font_sizes, [](const FontSize& size) {
-            return "{\"label\": " + json(size.label) + ", \"points\": " + std::to_string(size.points) + "}";
-        }) +
-        ",\n\"clicks\": " + array(clicks, click) + ",\n\"bad_inputs\": " + array(bad_inputs, [](const BadInput& bad) {
-            return "{\"a\": " + json(bad.a) + ", \"b\": " + json(bad.b) + ", \"message\": " + json(bad.message) +
-                   ", \"focus\": " + json(bad.focus) + "}";
-        }) +
+        ",\n\"load_font_sizes\": " +
+        array(load_font_sizes,
+              [](const FontSize& size) {
+                  return "{\"label\": " + json(size.label) + ", \"points\": " + std::to_string(size.points) + "}";
+              }) +
+        ",\n\"clicks\": " + array(clicks, click) + ",\n\"bad_inputs\": " +
+        array(bad_inputs,
+              [](const BadInput& bad) {
+                  return "{\"a\": " + json(bad.a) + ", \"b\": " + json(bad.b) + ", \"message\": " + json(bad.message) +
+                         ", \"focus\": " + json(bad.focus) + "}";
+              }) +
         ",\n\"long_answer\": " + click(long_answer) + ",\n\"longest_answers\": " + array(longest_answers, click) +
         ",\n\"catalogue\": " + array(bad_input::catalogue(), entry) + "}\n";
     std::fputs(out.c_str(), stdout);
