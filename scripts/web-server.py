@@ -32,7 +32,9 @@ def compressed(tag, body):
 
 def handler_for(folder, log=sys.stderr):
     class Handler(http.server.BaseHTTPRequestHandler):
-        protocol_version = "HTTP/1.1"
+        # One request a connection: once the server stops, nothing more
+        # reaches the page from it, as when a host goes offline.
+        protocol_version = "HTTP/1.0"
 
         def do_GET(self):
             path = self.path.split("?")[0]

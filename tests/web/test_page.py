@@ -3,7 +3,7 @@
 what only the web has: scaling on a phone, the live region, offline use
 and no request after load.
 
-Usage: test_page.py SITE_FOLDER CASES_JSON SERVER_SCRIPT
+Usage: test_page.py SITE_FOLDER CASES_JSON SERVER_SCRIPT [TEST...]
 """
 
 import importlib.util
@@ -275,4 +275,4 @@ class Offline(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    unittest.main(argv=sys.argv[:1], verbosity=2)
+    unittest.main(argv=sys.argv[:1] + sys.argv[4:], verbosity=2)
