@@ -32,9 +32,7 @@ def compressed(tag, body):
 
 def handler_for(folder, log=sys.stderr):
     class Handler(http.server.BaseHTTPRequestHandler):
-        # One request a connection: once the server stops, nothing more
-        # reaches the page from it, as when a host goes offline.
-        protocol_version = "HTTP/1.0"
+        protocol_version = "HTTP/1.1"
 
         def do_GET(self):
             path = self.path.split("?")[0]
@@ -64,6 +62,9 @@ def handler_for(folder, log=sys.stderr):
             if gzipped:
                 self.send_header("Content-Encoding", "gzip")
             self.send_header("Content-Length", str(len(body)))
+            # One request a connection: once the server stops, nothing more
+            # reaches the page from it, as when a host goes offline.
+            self.send_header("Connection", "close")
             self.send_header("Date", email.utils.formatdate(usegmt=True))
             self.end_headers()
             self.wfile.write(body)
