@@ -76,9 +76,18 @@ def handler_for(folder, log=sys.stderr):
     return Handler
 
 
+class Server(http.server.ThreadingHTTPServer):
+    daemon_threads = True
+
+    def handle_error(self, request, client_address):
+        # A browser that drops a connection it no longer needs is no error.
+        if not isinstance(sys.exc_info()[1], ConnectionError):
+            super().handle_error(request, client_address)
+
+
 def serve(folder, port=0, log=sys.stderr):
     """A threaded server on 127.0.0.1, not yet started."""
-    return http.server.ThreadingHTTPServer(("127.0.0.1", port), handler_for(folder, log))
+    return Server(("127.0.0.1", port), handler_for(folder, log))
 
 
 if __name__ == "__main__":

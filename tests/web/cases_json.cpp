@@ -81,6 +81,7 @@ int main() {
                          ", \"focus\": " + json(bad.focus) + "}";
               }) +
         ",\n\"long_answer\": " + click(long_answer) + ",\n\"longest_answers\": " + array(longest_answers, click) +
-        ",\n\"catalogue\": " + array(bad_input::catalogue(), entry) + "}\n";
+        ",\n\"catalogue\": " + array(bad_input::catalogue(), entry) +
+        ",\n\"broken\": {\"title\": " + json(broken_form.caption) + ", \"message\": " + json(broken_message) + "}}\n";
     std::fputs(out.c_str(), stdout);
 }

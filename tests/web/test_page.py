@@ -8,6 +8,7 @@ Usage: test_page.py SITE_FOLDER CASES_JSON SERVER_SCRIPT [TEST...]
 
 import importlib.util
 import json
+import os
 import sys
 import unittest
 
@@ -269,6 +270,23 @@ class Offline(unittest.TestCase):
             page.open()
             page.solve("2", "5")
             self.assertEqual(page.answer(), GOOD[2])
+        finally:
+            page.close()
+            site.stop()
+
+
+class StartUpFailure(unittest.TestCase):
+    """A form that cannot be built is explained in the error box, alone."""
+
+    def test_a_form_that_cannot_be_built_is_explained_in_a_box(self):
+        site = Site(os.path.join(os.path.dirname(cases_file), "broken"), web_server)
+        page = Page(site.url)
+        try:
+            page.browser.page("Page.navigate", url=site.url)
+            page.wait_until("document.getElementById('error')?.open")
+            self.assertEqual(page.error_box(), [cases["broken"]["title"], cases["broken"]["message"]])
+            self.assertEqual(page.js("document.getElementById('form').childElementCount"), 0)
+            self.assertEqual(page.focused(), "error-ok")
         finally:
             page.close()
             site.stop()
