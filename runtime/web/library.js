@@ -9,8 +9,9 @@ mergeInto(LibraryManager.library, {
     decoder: null,
     size: {width: 0, height: 0},  // the form's, in CSS pixels
     errorOwner: 0,  // the C++ window waiting for the error box to close
+    closeMenu: null,  // while a menu is open
     family: 'system-ui, sans-serif',
-    defaultSize: '10pt',  // what browsers give form controls
+    defaultPoints: 10,  // what browsers give form controls
 
     text: function (pointer, length) {
       web.decoder = web.decoder || new TextDecoder('utf-16le', {ignoreBOM: true});
@@ -23,16 +24,17 @@ mergeInto(LibraryManager.library, {
       return pointer;
     },
     font: function (points) {
-      return (points > 0 ? points + 'pt ' : web.defaultSize + ' ') + web.family;
+      return (points || web.defaultPoints) + 'pt ' + web.family;
     },
     metrics: function (text, points) {
       var context = web.canvas || (web.canvas = document.createElement('canvas').getContext('2d'));
       var font = web.font(points);
       if (web.canvasFont !== font) context.font = web.canvasFont = font;
       var measured = context.measureText(text);
+      // Browsers without the font's own extent: a usual line, 1.2 em.
       var ascent = measured.fontBoundingBoxAscent, descent = measured.fontBoundingBoxDescent;
-      return {width: Math.ceil(measured.width), height: Math.ceil(ascent === undefined ? 1.2 * parseFloat(
-          getComputedStyle(document.body).fontSize) : ascent + descent)};
+      var line = ascent === undefined ? 1.2 * (points || web.defaultPoints) * 96 / 72 : ascent + descent;
+      return {width: Math.ceil(measured.width), height: Math.ceil(line)};
     },
     // On a screen narrower than the form, the whole form shrinks to fit;
     // it never reflows. Its holder takes the size it is shown at.
@@ -63,6 +65,7 @@ mergeInto(LibraryManager.library, {
       var control = event.currentTarget.web, items = web.controls[control.handle].menu;
       var menu = document.getElementById('menu'), returnTo = document.activeElement;
       event.preventDefault();
+      if (web.closeMenu) web.closeMenu();
       menu.replaceChildren();
       items.forEach(function (text, index) {
         var item = document.createElement('button');
@@ -76,6 +79,7 @@ mergeInto(LibraryManager.library, {
         menu.append(item);
       });
       function close() {
+        web.closeMenu = null;
         menu.hidden = true;
         removeEventListener('pointerdown', outside, true);
         if (returnTo) returnTo.focus();
@@ -87,6 +91,7 @@ mergeInto(LibraryManager.library, {
         if (key.key === 'Escape') close();
       };
       addEventListener('pointerdown', outside, true);
+      web.closeMenu = close;
       menu.hidden = false;
       menu.style.left = Math.min(event.clientX, innerWidth - menu.offsetWidth) + 'px';
       menu.style.top = Math.min(event.clientY, innerHeight - menu.offsetHeight) + 'px';
@@ -119,6 +124,7 @@ mergeInto(LibraryManager.library, {
     document.title = web.text(text, length);
   },
 
+  // `kind` as ControlKind numbers it: 0 a push button, 1 a text box, 2 a label.
   web_make__deps: ['$web'],
   web_make: function (kind, name, nameLength, centred, backColour, maxLength, live, text, textLength, owner) {
     var element;
@@ -260,7 +266,7 @@ mergeInto(LibraryManager.library, {
     document.getElementById('error-title').textContent = web.text(title, titleLength) || document.title;
     document.getElementById('error-message').textContent = web.text(message, messageLength);
     web.errorOwner = owner;
-    dialog.showModal();
+    if (!dialog.open) dialog.showModal();
     document.getElementById('error-ok').focus();
   },
 
