@@ -146,7 +146,7 @@ mergeInto(LibraryManager.library, {
       element.maxLength = maxLength;
       element.addEventListener('beforeinput', web.beforeInput);
     } else {
-      element = document.createElement('label');
+      element = document.createElement('div');  // a <label> once it names a box
       if (centred) element.classList.add('centred');
       if (backColour) element.classList.add('inactive-border');
       if (live) element.setAttribute('aria-live', 'polite');
@@ -222,9 +222,20 @@ mergeInto(LibraryManager.library, {
     if (selectAll) element.select();
   },
 
+  // The label becomes a <label> for the box, in its place, with all it had.
   web_name_by__deps: ['$web'],
   web_name_by: function (handle, label) {
-    web.controls[label].element.htmlFor = web.controls[handle].element.id;
+    var control = web.controls[label], shown = control.element, named = document.createElement('label');
+    named.id = shown.id;
+    named.className = shown.className;
+    named.style.cssText = shown.style.cssText;  // as a style, which the page's policy allows; not as an attribute
+    if (shown.hasAttribute('aria-live')) named.setAttribute('aria-live', shown.getAttribute('aria-live'));
+    while (shown.firstChild) named.append(shown.firstChild);
+    named.web = shown.web;
+    if (control.menu.length) named.addEventListener('contextmenu', web.menu);
+    named.htmlFor = web.controls[handle].element.id;
+    shown.replaceWith(named);
+    control.element = named;
   },
 
   // Item texts, one a line.

@@ -21,7 +21,9 @@ spec = importlib.util.spec_from_file_location("web_server", server_script)
 web_server = importlib.util.module_from_spec(spec)
 spec.loader.exec_module(web_server)
 
-TAGS = {"button": "BUTTON", "text_box": "INPUT", "label": "LABEL"}
+TAGS = {"button": ["BUTTON"], "text_box": ["INPUT"], "label": ["DIV", "LABEL"]}
+# What screen readers read each control by.
+NAMES = {"Text1": "a - ning qiymati", "Text2": "b- ning qiymati", "Command1": "Natija"}
 GOOD = ("2", "5", "tenglama yagona yechimga ega   X=2.5")
 
 
@@ -76,11 +78,22 @@ class BehaviourCases(OnePage):
         for control in cases["controls"]:
             with self.subTest(control["name"]):
                 name = control["name"]
-                self.assertEqual(page.element(name, "e.tagName"), TAGS[control["kind"]])
+                self.assertIn(page.element(name, "e.tagName"), TAGS[control["kind"]])
                 shown = page.element(name, "e.tagName === 'INPUT' ? e.value : e.textContent.replace(/\\n/g, ' ')")
                 self.assertEqual(shown, control["text"])
                 expected = control["box"] if name != "Label5" else control["box"][:2]
                 self.assertEqual(page.box(name)[:len(expected)], expected)
+
+    def test_screen_readers_read_boxes_by_their_labels(self):
+        page = self.page
+        document = page.browser.page("DOM.getDocument")["root"]["nodeId"]
+        for name, expected in NAMES.items():
+            with self.subTest(name):
+                node = page.browser.page("DOM.querySelector", nodeId=document, selector="#" + name)["nodeId"]
+                tree = page.browser.page("Accessibility.getPartialAXTree", nodeId=node, fetchRelatives=False)
+                self.assertEqual(tree["nodes"][0]["name"]["value"], expected)
+        self.assertEqual(page.js("[...document.querySelectorAll('label')].map(l => [l.id, l.htmlFor])"),
+                         [["Label3", "Text1"], ["Label4", "Text2"]])
 
     # Load sets five sizes; a caption too big for its box is set smaller
     # and shows whole inside the part of its box the form shows.
