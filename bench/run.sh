@@ -2,7 +2,8 @@
 # Measures the program and prints the figures as a Markdown table: start-up
 # time and resident memory against the floor (the least a toolkit window can
 # be, built by the same build), the answer per click, and the size and
-# imports of the Windows executable. Not part of the test command.
+# imports of the Windows executable, and the web page's three figures
+# (bench/web_bench.py). Not part of the test command.
 # Usage: bench/run.sh [RUNS]   (start-ups of each program; default 11)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,7 +11,7 @@ runs="${1:-11}"
 
 # The Windows program is measured as shipped, 32-bit, where this machine can
 # run 32-bit code; otherwise the 64-bit build of the same sources stands in.
-presets=(linux windows-x86)
+presets=(linux windows-x86 web)
 if /usr/lib/wine/wine --version >/dev/null 2>&1; then win32_preset=windows-x86; else win32_preset=windows-x64; presets+=(windows-x64); fi
 for preset in "${presets[@]}"; do
   cmake --preset "$preset" >/dev/null
@@ -75,6 +76,10 @@ answer_ns=$("$bench/tenglama_answer_bench" --benchmark_filter='^AnswerTypicalCli
   --benchmark_report_aggregates_only=true --benchmark_format=csv 2>/dev/null |
   awk -F, '$1 == "\"AnswerTypicalClick_median\"" { printf "%.0f", $3 }')
 
+# The web page in headless Chromium: transfer, start-up against the same
+# page without script, one answer in WebAssembly.
+web_rows=$(/usr/bin/python3 bench/web_bench.py build/web "$runs")
+
 exe=build/windows-x86/tenglama.exe
 exe_kib=$(stat -c %s "$exe" | awk '{ printf "%.1f (%d bytes)", $1 / 1024, $1 }')
 imports=$(i686-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ { print $3 }' | sort -f | paste -sd' ')
@@ -95,9 +100,11 @@ $(row "The same, Win32, against the floor with the program's manifest: memory, M
 | Answer per click ("2", "5"), ns (median of 5) | $answer_ns | | | < 1000 |
 | tenglama.exe size, KiB | $exe_kib | | | < 300 |
 | tenglama.exe imports | $imports | | | |
+$web_rows
 
 Win32 rows: the $win32_preset build under $(/usr/lib/wine/wine64 --version); the floor is bench/win32_floor.cpp, also built
 with the program's resources (manifest: common controls 6, DPI awareness; icon; version record).
 Memory there is the Wine process's resident set: the program together with Wine's own libraries.
 Size and imports: the shipped x86 build.
+Web rows: $(chromium --version 2>/dev/null | head -1 | cut -d' ' -f1-2), headless; Emscripten $(em++ -dumpversion).
 EOF

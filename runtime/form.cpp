@@ -16,13 +16,19 @@ namespace {
 std::vector<const ControlDescription*> in_tab_order(std::span<const ControlDescription> controls) {
     std::vector<const ControlDescription*> ordered;
     for (const ControlDescription& control : controls) ordered.push_back(&control);
-    std::ranges::stable_sort(ordered, {}, &ControlDescription::tab_index);
+    std::stable_sort(ordered.begin(), ordered.end(), [](const ControlDescription* x, const ControlDescription* y) {
+        return x->tab_index < y->tab_index;
+    });
     return ordered;
 }
 
 ControlStyle style_of(const ControlDescription& control) {
-    return {control.kind, control.name, control.centred, control.back_colour,
-            control.kind == ControlKind::text_box ? text_box_capacity : 0};
+    return {control.kind,
+            control.name,
+            control.centred,
+            control.back_colour,
+            control.kind == ControlKind::text_box ? text_box_capacity : 0,
+            control.kind == ControlKind::label && control.auto_size};
 }
 
 }  // namespace
@@ -84,8 +90,9 @@ Form::Form(const ProjectDescription& project, Toolkit& toolkit)
 
 void Form::show() {
     window_->show();
-    const auto first = std::ranges::find_if(
-        controls_, [](const Control& control) { return control.description().kind != ControlKind::label; });
+    const auto first = std::find_if(controls_.begin(), controls_.end(), [](const Control& control) {
+        return control.description().kind != ControlKind::label;
+    });
     if (first != controls_.end()) first->widget().focus(false);
 }
 
@@ -95,12 +102,14 @@ Control& Form::control(std::string_view name) {
 }
 
 Control* Form::find(std::string_view name) {
-    const auto found = std::ranges::find(controls_, name, [](const Control& c) { return c.description().name; });
+    const auto found = std::find_if(controls_.begin(), controls_.end(),
+                                    [name](const Control& c) { return c.description().name == name; });
     return found == controls_.end() ? nullptr : &*found;
 }
 
 void Form::clicked(const Widget& button) {
-    const auto found = std::ranges::find(controls_, &button, [](const Control& c) { return &c.widget(); });
+    const auto found = std::find_if(controls_.begin(), controls_.end(),
+                                    [&button](const Control& c) { return &c.widget() == &button; });
     if (found != controls_.end()) run(Event::click, found->description().name);
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "runtime/error.h"
 #include "runtime/form.h"
@@ -21,8 +22,11 @@ int start(const ProjectDescription& project) {
 
 int run(const ProjectDescription& project, Toolkit& toolkit) {
     try {
-        Form form(project, toolkit);
-        form.show();
+        // On the heap: where the host owns the event loop (a web page),
+        // toolkit.run() leaves this frame without unwinding it, the stack
+        // beneath is reused by every later call, and the form must outlive it.
+        const auto form = std::make_unique<Form>(project, toolkit);
+        form->show();
         return toolkit.run();
     } catch (...) {
         // The half-built form is gone by now; the box stands alone.

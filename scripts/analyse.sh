@@ -9,11 +9,14 @@ cmake --preset linux >/dev/null
 cmake --preset linux-fuzz >/dev/null
 
 sources() { git ls-files --cached --others --exclude-standard -- "$@"; }
-mapfile -t linux_sources < <(sources '*.cpp' ':!fuzz/' ':!runtime/win32/' ':!tests/win32/' ':!bench/win32_*')
+mapfile -t linux_sources < <(sources '*.cpp' ':!fuzz/' ':!runtime/win32/' ':!tests/win32/' ':!bench/win32_*' \
+  ':!runtime/web/' ':!tests/web/' ':!bench/answer_web_*')
 mapfile -t fuzz_sources < <(sources 'fuzz/*.cpp')
 # The Windows backend is built by mingw-w64 only; clang-tidy cannot follow
 # its compile commands from here, so cppcheck alone reads it.
 mapfile -t windows_sources < <(sources 'runtime/win32/*.cpp' 'tests/win32/*.cpp' 'bench/win32_*.cpp')
+# Likewise the web backend and its programs, built by Emscripten only.
+mapfile -t web_sources < <(sources 'runtime/web/*.cpp' 'tests/web/*.cpp' 'bench/answer_web_*.cpp')
 
 status=0
 tidy() {
@@ -42,6 +45,8 @@ if [ ${#windows_sources[@]} -gt 0 ]; then
   cppcheck "${cppcheck_flags[@]}" --library=googletest --library=windows -D_WIN32 -DUNICODE -D_UNICODE \
     "${windows_sources[@]}" || status=1
 fi
+
+cppcheck "${cppcheck_flags[@]}" "${web_sources[@]}" || status=1
 
 [ $status -eq 0 ] && echo "static analysis: clean"
 exit $status

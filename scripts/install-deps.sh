@@ -16,6 +16,7 @@ packages=(
   dpkg-dev file unzip                                # building and opening the packages
   lintian desktop-file-utils appstream               # and their validators
   libx11-dev libxdamage-dev                          # the start-up timer (bench/)
+  emscripten chromium python3-websocket              # the web page and its browser tests
 )
 
 missing=()

@@ -33,5 +33,10 @@ else
   scripts/wine-session.sh "$PWD/build/windows-x64/wineprefix" ctest --preset windows-x64 --label-exclude host
 fi
 
-# The release packages: the .deb and the Windows zip, built and checked.
+# The web page, built by Emscripten and tested in headless Chromium.
+cmake --preset web
+cmake --build --preset web
+ctest --preset web
+
+# The release packages: the .deb and the Windows and web zips, built and checked.
 packaging/check.sh

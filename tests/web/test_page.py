@@ -1,0 +1,309 @@
+"""The web face in headless Chromium: the behaviour cases every face runs
+(tests/window_cases.h and the bad-input catalogue, from cases.json), then
+what only the web has: scaling on a phone, the live region, offline use
+and no request after load.
+
+Usage: test_page.py SITE_FOLDER CASES_JSON SERVER_SCRIPT [TEST...]
+"""
+
+import importlib.util
+import json
+import os
+import sys
+import unittest
+
+from page import CONTROL, SHIFT, Page, Site
+
+site_folder, cases_file, server_script = sys.argv[1:4]
+with open(cases_file) as f:
+    cases = json.load(f)
+spec = importlib.util.spec_from_file_location("web_server", server_script)
+web_server = importlib.util.module_from_spec(spec)
+spec.loader.exec_module(web_server)
+
+TAGS = {"button": ["BUTTON"], "text_box": ["INPUT"], "label": ["DIV", "LABEL"]}
+# What screen readers read each control by.
+NAMES = {"Text1": "a - ning qiymati", "Text2": "b- ning qiymati", "Command1": "Natija"}
+GOOD = ("2", "5", "tenglama yagona yechimga ega   X=2.5")
+
+
+class OnePage(unittest.TestCase):
+    """Each test opens the page afresh in one shared browser."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.site = Site(site_folder, web_server)
+        cls.page = Page(cls.site.url)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.page.close()
+        cls.site.stop()
+
+    def setUp(self):
+        self.page.open()
+
+    def solve_good(self):
+        self.page.solve(*GOOD[:2])
+        self.assertEqual(self.page.answer(), GOOD[2])
+
+    # After an error: the box says it, closes with `closer`, and the user is
+    # back in the box at fault (or where the click left the focus), its
+    # text selected; the previous answer stays.
+    def check_error(self, message, focus, closer, prefix=False):
+        page = self.page
+        shown = page.error_box()
+        self.assertIsNotNone(shown, "no error box")
+        self.assertEqual(shown[0], cases["title"])
+        if prefix:
+            self.assertTrue(shown[1].startswith(message), shown[1])
+        else:
+            self.assertEqual(shown[1], message)
+        self.assertEqual(page.focused(), "error-ok")
+        closer()
+        page.wait_until("!document.getElementById('error').open")
+        page.wait_until(f"document.activeElement.id === {json.dumps(focus or 'Command1')}")
+        if page.js("document.activeElement.tagName") == "INPUT":
+            self.assertTrue(page.selected_all())
+        self.assertEqual(page.answer(), GOOD[2])
+
+
+class BehaviourCases(OnePage):
+    def test_form_as_stored(self):
+        page = self.page
+        # The title element holds the caption as it is; browsers trim the
+        # spaces around it where they show it.
+        self.assertEqual(page.js("document.querySelector('title').textContent"), cases["title"])
+        self.assertEqual(page.box("form")[2:], cases["client"])
+        for control in cases["controls"]:
+            with self.subTest(control["name"]):
+                name = control["name"]
+                self.assertIn(page.element(name, "e.tagName"), TAGS[control["kind"]])
+                shown = page.element(name, "e.tagName === 'INPUT' ? e.value : e.textContent.replace(/\\n/g, ' ')")
+                self.assertEqual(shown, control["text"])
+                expected = control["box"] if name != "Label5" else control["box"][:2]
+                self.assertEqual(page.box(name)[:len(expected)], expected)
+
+    def test_screen_readers_read_boxes_by_their_labels(self):
+        page = self.page
+        document = page.browser.page("DOM.getDocument")["root"]["nodeId"]
+        for name, expected in NAMES.items():
+            with self.subTest(name):
+                node = page.browser.page("DOM.querySelector", nodeId=document, selector="#" + name)["nodeId"]
+                tree = page.browser.page("Accessibility.getPartialAXTree", nodeId=node, fetchRelatives=False)
+                self.assertEqual(tree["nodes"][0]["name"]["value"], expected)
+        self.assertEqual(page.js("[...document.querySelectorAll('label')].map(l => [l.id, l.htmlFor])"),
+                         [["Label3", "Text1"], ["Label4", "Text2"]])
+
+    # Load sets five sizes; a caption too big for its box is set smaller
+    # and shows whole inside the part of its box the form shows.
+    def test_font_sizes_and_whole_captions(self):
+        sizes = {size["label"]: size["points"] for size in cases["load_font_sizes"]}
+        client_width = cases["client"][0]
+        for control in cases["controls"]:
+            name = control["name"]
+            with self.subTest(name):
+                points = self.page.element(name, "parseFloat(getComputedStyle(e).fontSize)") * 72 / 96
+                if name not in sizes:
+                    self.assertAlmostEqual(points, 10, places=3)  # the page's default for controls
+                    continue
+                self.assertLessEqual(points, sizes[name])
+                self.assertGreaterEqual(points, 6)
+                left, _, width, height = self.page.box(name)
+                text_width, text_height = self.page.text_extent(name)
+                self.assertLessEqual(text_width, min(width, client_width - left))
+                self.assertLessEqual(text_height, height)
+
+    # The Tab order is the creation order; past the last control the
+    # browser takes the focus on, as on every page.
+    def test_tab_order(self):
+        cycle = cases["tab_cycle"]
+        self.assertEqual(self.page.focused(), cycle[0])
+        for step in range(1, len(cycle)):
+            self.page.key("Tab")
+            self.assertEqual(self.page.focused(), cycle[step])
+        for step in range(len(cycle) - 2, -1, -1):
+            self.page.key("Tab", SHIFT)
+            self.assertEqual(self.page.focused(), cycle[step])
+
+    def test_clicks_show_each_answer_on_one_line(self):
+        for click in cases["clicks"] + [cases["long_answer"]]:
+            with self.subTest(click["a"] + " / " + click["b"]):
+                self.page.solve(click["a"], click["b"])
+                self.assertEqual(self.page.answer(), click["answer"])
+                left, top, width, height = self.page.box("Label5")
+                self.assertEqual([left, top], [24, 184])
+                text_width, text_height = self.page.text_extent("Label5")
+                self.assertLessEqual(text_width, width)
+                self.assertLessEqual(text_height, height)
+                self.assertLess(height, 2 * self.page.element("Label5", "parseFloat(getComputedStyle(e).fontSize)"))
+
+    def test_bad_inputs_are_reported_and_nothing_is_lost(self):
+        closers = [lambda: self.page.key("Enter"), lambda: self.page.key("Escape"),
+                   lambda: self.page.mouse("error-ok")]
+        for index, bad in enumerate(cases["bad_inputs"]):
+            with self.subTest(bad["a"] + " / " + bad["b"]):
+                self.solve_good()
+                self.page.solve(bad["a"], bad["b"])
+                self.check_error(bad["message"], bad["focus"], closers[index % len(closers)])
+                self.assertEqual([self.page.value("Text1"), self.page.value("Text2")], [bad["a"], bad["b"]])
+                self.assertEqual(self.page.js("document.querySelectorAll('#error button').length"), 1)
+                self.assertTrue(self.page.js("!!document.querySelector('#error svg')"))
+
+    # The form widens to show the whole answer, and "Nusxa olish" in
+    # Label5's menu copies it exactly.
+    def test_longest_answers_show_whole_and_copy_exactly(self):
+        page = self.page
+        for click in cases["longest_answers"]:
+            with self.subTest(click["a"] + " / " + click["b"]):
+                page.solve(click["a"], click["b"])
+                self.assertEqual(page.answer(), click["answer"])
+                left, _, width, _ = page.box("Label5")
+                self.assertLessEqual(left + width, page.box("form")[2])
+                page.browser.evaluate("navigator.clipboard.writeText('')", user_gesture=True)
+                page.mouse("Label5", "right")
+                self.assertEqual(page.js("[...document.querySelectorAll('#menu:not([hidden]) > *')]"
+                                         ".map(item => item.textContent)"), ["Nusxa olish"])
+                page.mouse("menu")
+                self.assertTrue(page.js("document.getElementById('menu').hidden"))
+                page.wait_until(f"navigator.clipboard.readText().then(t => t === {json.dumps(click['answer'])})")
+
+    # Only a focused Natija answers Enter or Space; nothing is a default or
+    # cancel button.
+    def test_keys(self):
+        for focus, key, answers in [("Text1", "Enter", False), ("Text2", "Enter", False), ("Text2", "Escape", False),
+                                    ("Command1", " ", True), ("Command1", "Enter", True),
+                                    ("Command1", "Escape", False)]:
+            with self.subTest(focus + " " + key):
+                self.page.open()
+                self.page.type_into("Text1", "2")
+                self.page.type_into("Text2", "5")
+                self.page.element(focus, "e.focus()")
+                self.page.key(key)
+                self.assertEqual(self.page.answer(), GOOD[2] if answers else "Javob")
+                self.assertEqual(self.page.focused(), focus)
+
+
+class Catalogue(OnePage):
+    """The bad-input catalogue: typed where keys can type it, pasted
+    otherwise, as each box keeps it."""
+
+    def test_catalogue(self):
+        page = self.page
+        for entry in cases["catalogue"]:
+            with self.subTest(entry["name"]):
+                self.solve_good()
+                page.put_into("Text1", entry["typed_a"])
+                page.put_into("Text2", entry["typed_b"])
+                self.assertEqual([page.value("Text1"), page.value("Text2")], [entry["a"], entry["b"]])
+                page.mouse("Command1")
+                if entry["error"]:
+                    self.check_error(entry["shown"], entry["focus"], lambda: page.key("Enter"),
+                                     entry["shown_is_prefix"])
+                else:
+                    self.assertIsNone(page.error_box())
+                    self.assertEqual(page.answer(), entry["shown"])
+                self.assertEqual([page.value("Text1"), page.value("Text2")], [entry["a"], entry["b"]])
+
+
+class WebOnly(OnePage):
+    """What only the page has."""
+
+    # On a phone the whole form shrinks to the screen's width, widened by a
+    # long answer or not, and never reflows or scrolls sideways.
+    def test_scales_down_whole_at_375_pixels(self):
+        page = self.page
+        page.browser.page("Emulation.setDeviceMetricsOverride", width=375, height=667, deviceScaleFactor=2,
+                          mobile=True)
+        try:
+            page.open()
+            for a, b in [("2", "5"), (cases["longest_answers"][2]["a"], cases["longest_answers"][2]["b"])]:
+                page.solve(a, b)
+                form = page.element("form", "(r => [r.width, r.height])(e.getBoundingClientRect())")
+                stored = page.box("form")
+                self.assertAlmostEqual(form[0], 375, delta=1)
+                self.assertAlmostEqual(form[1] / form[0], stored[3] / stored[2], places=3)
+                self.assertLessEqual(page.js("document.documentElement.scrollWidth"), 375)
+                self.assertEqual(page.box("Label5")[:2], [24, 184])  # placed as stored, inside the scaled form
+        finally:
+            page.browser.page("Emulation.clearDeviceMetricsOverride")
+
+    # Screen readers hear each answer: Label5, and only Label5, is a polite
+    # live region, and it holds the new answer.
+    def test_answer_is_a_polite_live_region(self):
+        live = "[...document.querySelectorAll('[aria-live]')].map(e => [e.id, e.getAttribute('aria-live')])"
+        self.assertEqual(self.page.js(live), [["Label5", "polite"]])
+        self.solve_good()
+
+    # Text with line breaks, pasted or dropped into a box: the box keeps
+    # the first line, the caret after it.
+    def test_paste_and_drop_keep_the_first_line(self):
+        page = self.page
+
+        def drop(x, y):
+            data = {"items": [{"mimeType": "text/plain", "data": "5\r\n6"}], "dragOperationsMask": 1}
+            for kind in ("dragEnter", "dragOver", "drop"):
+                page.browser.page("Input.dispatchDragEvent", type=kind, x=x, y=y, data=data)
+
+        def paste(x, y):
+            page.browser.page("Input.dispatchMouseEvent", type="mousePressed", x=x, y=y, button="left", clickCount=1)
+            page.browser.page("Input.dispatchMouseEvent", type="mouseReleased", x=x, y=y, button="left", clickCount=1)
+            page.browser.evaluate("navigator.clipboard.writeText('5\\r\\n6')", user_gesture=True)
+            page.key("v", CONTROL, ["paste"])
+
+        for bring in (drop, paste):
+            with self.subTest(bring.__name__):
+                page.type_into("Text2", "78")
+                drop_point = page.element("Text2", "(r => [r.x + 12, r.y + r.height / 2])(e.getBoundingClientRect())")
+                bring(*drop_point)
+                self.assertEqual(page.value("Text2"), "758")
+                self.assertEqual(page.element("Text2", "[e.selectionStart, e.selectionEnd]"), [2, 2])
+
+
+class Offline(unittest.TestCase):
+    """Nothing leaves the page once it has loaded, and the service worker
+    serves it again with no server at all."""
+
+    def test_no_request_after_load_and_offline_reload(self):
+        site = Site(site_folder, web_server)
+        page = Page(site.url)
+        try:
+            page.open()
+            page.wait_until("navigator.serviceWorker.controller !== null")
+            loaded = len(site.requests)
+            page.solve("2", "5")
+            page.solve("", "5")
+            page.key("Enter")
+            page.mouse("Label5", "right")
+            page.mouse("menu")
+            self.assertEqual(site.quiet_for(0.5), [])
+            self.assertEqual(len(site.requests), loaded)
+
+            site.stop()
+            page.open()
+            page.solve("2", "5")
+            self.assertEqual(page.answer(), GOOD[2])
+        finally:
+            page.close()
+            site.stop()
+
+
+class StartUpFailure(unittest.TestCase):
+    """A form that cannot be built is explained in the error box, alone."""
+
+    def test_a_form_that_cannot_be_built_is_explained_in_a_box(self):
+        site = Site(os.path.join(os.path.dirname(cases_file), "broken"), web_server)
+        page = Page(site.url)
+        try:
+            page.browser.page("Page.navigate", url=site.url)
+            page.wait_until("document.getElementById('error')?.open")
+            self.assertEqual(page.error_box(), [cases["broken"]["title"], cases["broken"]["message"]])
+            self.assertEqual(page.js("document.getElementById('form').childElementCount"), 0)
+            self.assertEqual(page.focused(), "error-ok")
+        finally:
+            page.close()
+            site.stop()
+
+
+if __name__ == "__main__":
+    unittest.main(argv=sys.argv[:1] + sys.argv[4:], verbosity=2)
