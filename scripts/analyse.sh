@@ -8,6 +8,8 @@ cd "$(dirname "$0")/.."
 cmake --preset linux >/dev/null
 cmake --preset linux-fuzz >/dev/null
 
+# Our sources are the files git tracks or would track: no git, no analysis.
+git rev-parse --git-dir >/dev/null
 sources() { git ls-files --cached --others --exclude-standard -- "$@"; }
 mapfile -t linux_sources < <(sources '*.cpp' ':!fuzz/' ':!runtime/win32/' ':!tests/win32/' ':!bench/win32_*')
 mapfile -t fuzz_sources < <(sources 'fuzz/*.cpp')

@@ -22,7 +22,7 @@ test=(
   xvfb xauth openbox                                 # a virtual display to test on
   librsvg2-bin imagemagick icoutils python3          # icons from the SVG source; checking icons and the .exe
   clang                                              # the fuzzer and its sanitizers (runtime below)
-  clang-tidy cppcheck                                # static analysis
+  git clang-tidy cppcheck                            # static analysis of the files git tracks
   dpkg-dev file unzip                                # building and opening the packages
   lintian desktop-file-utils appstream               # and their validators
   # Not used yet: the web build and its browser tests, and Wine's fonts.
