@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs="${1:-11}"
-scripts/install-deps.sh bench >&2
+scripts/install-deps.sh test >&2
 . cmake/wine-loaders.sh
 
 # The Windows program is measured as shipped, 32-bit, where this machine can

@@ -4,14 +4,17 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# The compile databases clang-tidy reads: the Linux build, and the fuzzer's.
+# The compile databases clang-tidy reads: the Linux build, the benchmarks'
+# and the fuzzer's.
 cmake --preset linux >/dev/null
+cmake --preset linux-bench >/dev/null
 cmake --preset linux-fuzz >/dev/null
 
 # Our sources are the files git tracks or would track: no git, no analysis.
 git rev-parse --git-dir >/dev/null
 sources() { git ls-files --cached --others --exclude-standard -- "$@"; }
-mapfile -t linux_sources < <(sources '*.cpp' ':!fuzz/' ':!runtime/win32/' ':!tests/win32/' ':!bench/win32_*')
+mapfile -t linux_sources < <(sources '*.cpp' ':!fuzz/' ':!bench/' ':!runtime/win32/' ':!tests/win32/')
+mapfile -t bench_sources < <(sources 'bench/*.cpp' ':!bench/win32_*')
 mapfile -t fuzz_sources < <(sources 'fuzz/*.cpp')
 # The Windows backend is built by mingw-w64 only; clang-tidy cannot follow
 # its compile commands from here, so cppcheck alone reads it.
@@ -26,6 +29,7 @@ tidy() {
     2> >(grep -v 'warnings\? generated\.$' >&2) || status=1
 }
 tidy build/linux "${linux_sources[@]}"
+tidy build/linux-bench "${bench_sources[@]}"
 tidy build/linux-fuzz "${fuzz_sources[@]}"
 
 # Suppressed for reasons, not to hide faults:
@@ -39,7 +43,7 @@ cppcheck_flags=(
   --suppress=missingIncludeSystem --suppress='unusedStructMember:tests/*'
   --suppress=constParameterCallback --suppress=useStlAlgorithm
   --template='{file}:{line}: {severity}: {message} [{id}]')
-cppcheck "${cppcheck_flags[@]}" --library=googletest --library=qt "${linux_sources[@]}" "${fuzz_sources[@]}" || status=1
+cppcheck "${cppcheck_flags[@]}" --library=googletest --library=qt "${linux_sources[@]}" "${bench_sources[@]}" "${fuzz_sources[@]}" || status=1
 if [ ${#windows_sources[@]} -gt 0 ]; then
   cppcheck "${cppcheck_flags[@]}" --library=googletest --library=windows -D_WIN32 -DUNICODE -D_UNICODE \
     "${windows_sources[@]}" || status=1

@@ -2,12 +2,12 @@
 # Installs the Debian/Ubuntu packages one command needs, only those that are
 # missing; with nothing missing it touches neither apt nor the network.
 # Uses sudo only when not already root.
-# Usage: install-deps.sh run|test|bench
+# Usage: install-deps.sh run|test
 #   run    the Linux window alone (scripts/run.sh)
-#   test   everything the test command builds and runs (scripts/test.sh)
-#   bench  the test set and the benchmarks (bench/run.sh)
+#   test   everything the test command builds, runs and analyses
+#          (scripts/test.sh), which is also all bench/run.sh needs
 set -euo pipefail
-set_name="${1:?usage: install-deps.sh run|test|bench}"
+set_name="${1:?usage: install-deps.sh run|test}"
 
 # Names every supported release shares. A name that differs between
 # releases is derived from what is installed (see below), never pinned.
@@ -22,20 +22,17 @@ test=(
   xvfb xauth openbox                                 # a virtual display to test on
   librsvg2-bin imagemagick icoutils python3          # icons from the SVG source; checking icons and the .exe
   clang                                              # the fuzzer and its sanitizers (runtime below)
-  git clang-tidy cppcheck                            # static analysis of the files git tracks
+  git clang-tidy cppcheck                            # static analysis of the files git tracks,
+  libbenchmark-dev libx11-dev libxdamage-dev         # the benchmarks and start-up timer included
   dpkg-dev file unzip                                # building and opening the packages
   lintian desktop-file-utils appstream               # and their validators
   # Not used yet: the web build and its browser tests, and Wine's fonts.
   emscripten chromium python3-websocket unicode-data fonts-wine
 )
-bench=(
-  libbenchmark-dev libx11-dev libxdamage-dev         # Google Benchmark; the start-up timer
-)
 case "$set_name" in
   run) packages=("${run[@]}") ;;
   test) packages=("${run[@]}" "${test[@]}") ;;
-  bench) packages=("${run[@]}" "${test[@]}" "${bench[@]}") ;;
-  *) echo "usage: install-deps.sh run|test|bench" >&2; exit 2 ;;
+  *) echo "usage: install-deps.sh run|test" >&2; exit 2 ;;
 esac
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
