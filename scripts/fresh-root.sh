@@ -6,9 +6,9 @@
 # Usage: scripts/fresh-root.sh bookworm|trixie test|run [COMMIT]   (default HEAD)
 # The minimal roots are kept as tarballs in $TENGLAMA_ROOTS (default
 # /var/cache/tenglama-roots); each try unpacks a fresh copy and removes it.
-# With DISPLAY set, the run command shows its window on that display
-# (the host's X socket is bound into the root); without, it must end in the
-# one-line message.
+# With DISPLAY set, the run command shows its window on that display (the
+# host's X sockets are bound into the root, its cookie copied with xauth);
+# without one, expect the one-line message and exit status 1.
 set -euo pipefail
 release="$1" command="$2"
 repo=$(git -C "$(dirname "$0")" rev-parse --show-toplevel)
@@ -51,6 +51,7 @@ display=()
 if [ "$command" = run ] && [ -n "${DISPLAY:-}" ]; then
   mkdir -p "$root/tmp/.X11-unix"
   mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
+  xauth extract "$root/root/.Xauthority" "$DISPLAY"
   display=(DISPLAY="$DISPLAY")
 fi
 
