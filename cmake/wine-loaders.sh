@@ -1,3 +1,4 @@
+# shellcheck shell=sh
 # Sourced: sets wine32 and wine64 to Debian's two Wine loaders (32- and
 # 64-bit programs), found beside the wineserver that `wineserver` resolves
 # to. The 64-bit one must be there; the 32-bit one is checked where used.
