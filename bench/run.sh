@@ -8,16 +8,18 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs="${1:-11}"
+scripts/install-deps.sh test >&2
+. cmake/wine-loaders.sh
 
 # The Windows program is measured as shipped, 32-bit, where this machine can
 # run 32-bit code; otherwise the 64-bit build of the same sources stands in.
-presets=(linux windows-x86 web)
-if /usr/lib/wine/wine --version >/dev/null 2>&1; then win32_preset=windows-x86; else win32_preset=windows-x64; presets+=(windows-x64); fi
+presets=(linux-bench windows-x86 web)
+if "$wine32" --version >/dev/null 2>&1; then win32_preset=windows-x86; else win32_preset=windows-x64; presets+=(windows-x64); fi
 for preset in "${presets[@]}"; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" >/dev/null
 done
-bench=build/linux/bench
+bench=build/linux-bench/bench
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -45,16 +47,16 @@ for _ in $(seq "$runs"); do
 done
 INNER
 )
-export bench runs work
+export bench runs work wine64
 env -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work/xdg" xvfb-run -a -s "-screen 0 1024x768x24" \
-  bash -c "$startups" startups qt build/linux/tenglama "$bench/tenglama_qt_floor"
+  bash -c "$startups" startups qt build/linux-bench/tenglama "$bench/tenglama_qt_floor"
 
 # The Windows programs under Wine, in a private prefix booted first, its
 # server kept running between starts so that no start pays for Wine's own.
 in_wine=$(cat <<'INNER'
 mkdir -p "$WINEPREFIX"
 wineserver -p
-/usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
+"$wine64" wineboot -i >/dev/null 2>&1
 status=0
 "$@" || status=$?
 wineserver -k
@@ -102,7 +104,7 @@ $(row "The same, Win32, against the floor with the program's manifest: memory, M
 | tenglama.exe imports | $imports | | | |
 $web_rows
 
-Win32 rows: the $win32_preset build under $(/usr/lib/wine/wine64 --version); the floor is bench/win32_floor.cpp, also built
+Win32 rows: the $win32_preset build under $("$wine64" --version); the floor is bench/win32_floor.cpp, also built
 with the program's resources (manifest: common controls 6, DPI awareness; icon; version record).
 Memory there is the Wine process's resident set: the program together with Wine's own libraries.
 Size and imports: the shipped x86 build.

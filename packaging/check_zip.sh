@@ -16,7 +16,9 @@ unzip -l "$zip"
 unzip -q -d "$scratch" "$zip"
 
 cmp -s "$scratch/tenglama.exe" "$built_exe" || fail "tenglama.exe is not $built_exe"
-file -b "$scratch/tenglama.exe" | grep -q '^PE32 executable (GUI) Intel 80386' ||
+# file(1) words it "PE32 executable (GUI) Intel 80386" up to 5.44 and
+# "PE32 executable for MS Windows 4.00 (GUI), Intel i386" from 5.46 on.
+file -b "$scratch/tenglama.exe" | grep -Eq '^PE32 executable .*\(GUI\),? Intel (80386|i386)' ||
   fail "tenglama.exe is not a 32-bit Windows GUI program: $(file -b "$scratch/tenglama.exe")"
 [ "$(file -b "$scratch/README.txt")" = "ASCII text, with CRLF line terminators" ] ||
   fail "README.txt is not plain ASCII with CRLF endings: $(file -b "$scratch/README.txt")"

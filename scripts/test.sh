@@ -3,7 +3,7 @@
 # every test suite.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh test
 
 cmake --preset linux
 cmake --build --preset linux
@@ -23,7 +23,9 @@ scripts/analyse.sh
 # and its executable checked.
 cmake --preset windows-x86
 cmake --build --preset windows-x86
-if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+. cmake/wine-loaders.sh
+[ -x "$wine32" ] || { echo "no 32-bit Wine loader at $wine32" >&2; exit 1; }
+if "$wine32" --version >/dev/null 2>&1; then
   scripts/wine-session.sh "$PWD/build/windows-x86/wineprefix" ctest --preset windows-x86
 else
   echo "note: this machine cannot run 32-bit programs; running the Windows suites in the 64-bit build"

@@ -3,8 +3,9 @@
 # display with a small window manager, so Wine activates and focuses windows
 # as a desktop would. Usage: wine-session.sh PREFIX_DIR COMMAND...
 set -euo pipefail
+. "$(dirname "$0")/../cmake/wine-loaders.sh"
 prefix="$1"; shift
-export WINEPREFIX="$prefix" WINEDEBUG="${WINEDEBUG:--all}"
+export WINEPREFIX="$prefix" WINEDEBUG="${WINEDEBUG:--all}" wine64
 mkdir -p "$prefix"
 
 inner=$(cat <<'INNER'
@@ -13,7 +14,7 @@ openbox >/dev/null 2>&1 &
 wm=$!
 # First start of a prefix takes a while; do it before anything is timed.
 # Through the 64-bit loader: it runs whether or not 32-bit programs can.
-/usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 || true
+"$wine64" wineboot -i >/dev/null 2>&1 || true
 wineserver -w
 status=0
 "$@" || status=$?
