@@ -1,14 +1,8 @@
-#include <cmath>
-
+#include "runtime/number_range.h"
 #include "runtime/numbers.h"
 
 namespace runtime {
 
-Number divide(double dividend, double divisor) {
-    const double quotient = dividend / divisor;
-    if (std::isinf(quotient)) return {0, NumberFault::too_large};
-    if (quotient == 0.0 && dividend != 0.0) return {0, NumberFault::too_small};
-    return {quotient, NumberFault::none};
-}
+Number divide(double dividend, double divisor) { return in_range(dividend / divisor, dividend != 0.0); }
 
 }  // namespace runtime

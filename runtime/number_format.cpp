@@ -1,8 +1,7 @@
-#include <array>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "runtime/exact_rounding.h"
 #include "runtime/numbers.h"
 
 namespace runtime {
@@ -17,29 +16,15 @@ std::string exponent_text(int exponent) {
     return text += digits;
 }
 
-}  // namespace
-
-std::string to_text(double value) {
-    if (value == 0.0) return "0";  // also turns -0 into 0
-
-    // Round once, to 15 significant digits; the layout below only moves
-    // the decimal point and drops trailing zeros. snprintf rounds correctly
-    // and costs the Windows program far less than std::to_chars with a
-    // precision; whatever decimal separator the C locale gives is skipped.
-    std::array<char, 40> buffer{};
-    const int length = std::snprintf(buffer.data(), buffer.size(), "%.*e", significant_digits - 1, value);
-    const std::string_view scientific(buffer.data(), static_cast<std::size_t>(length));
-
-    const bool negative = scientific.front() == '-';
-    const std::size_t e = scientific.find('e');
-    std::string digits;
-    for (char c : scientific.substr(0, e)) {
-        if (c >= '0' && c <= '9') digits += c;
-    }
-    const int exponent = std::atoi(std::string(scientific.substr(e + 1)).c_str());
+// The digits as they are shown: only the decimal point moves and trailing
+// zeros go; the rounding is done.
+std::string layout(const Decimal& number) {
+    if (number.significand == 0) return "0";
+    std::string digits = std::to_string(number.significand);
+    const int exponent = number.exponent + significant_digits - 1;  // of the first digit
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
-    std::string text = negative ? "-" : "";
+    std::string text = number.negative ? "-" : "";
     if (exponent >= -4 && exponent < significant_digits) {
         if (exponent < 0) {
             text.append("0.").append(static_cast<std::size_t>(-exponent - 1), '0').append(digits);
@@ -58,5 +43,11 @@ std::string to_text(double value) {
     }
     return text;
 }
+
+}  // namespace
+
+std::string to_text(double value) { return quotient_text(value, 1); }
+
+std::string quotient_text(double dividend, double divisor) { return layout(round_quotient(dividend, divisor)); }
 
 }  // namespace runtime

@@ -1,8 +1,8 @@
 #include <clocale>
-#include <cmath>
 #include <cstdlib>
 #include <string>
 
+#include "runtime/number_range.h"
 #include "runtime/numbers.h"
 
 namespace runtime {
@@ -96,9 +96,7 @@ Number read_number(std::string_view text) {
     char* end = nullptr;
     const double value = std::strtod(decimal.ascii.c_str(), &end);
     if (end != decimal.ascii.c_str() + decimal.ascii.size()) return {0, NumberFault::not_a_number};
-    if (std::isinf(value)) return {0, NumberFault::too_large};
-    if (value == 0.0 && decimal.has_nonzero_digit) return {0, NumberFault::too_small};
-    return {value, NumberFault::none};
+    return in_range(value, decimal.has_nonzero_digit);
 }
 
 }  // namespace runtime

@@ -15,18 +15,28 @@ struct Number {
     NumberFault fault = NumberFault::none;
 };
 
-// Reads a decimal number (2,5 and 2.5 alike) as the nearest double.
+// Reads a decimal number (2,5 and 2.5 alike) as the nearest double. A
+// number that only a subnormal double could hold is too small: it would
+// keep fewer digits than an answer shows.
 Number read_number(std::string_view text);
 
 // The text without the spaces around it: what a message about it quotes.
 std::string_view trim_spaces(std::string_view text);
 
-// Writes a double with at most 15 significant digits, '.' as separator,
-// exponent form outside 1E-4 <= |x| < 1E+15.
+// Writes a double correctly rounded to at most 15 significant digits, '.'
+// as separator, exponent form outside 1E-4 <= |x| < 1E+15. Only zero and
+// normal doubles have such a text: NaN, an infinity or a subnormal is a
+// fault in the caller and raises the internal-fault runtime::Error.
 std::string to_text(double value);
 
+// The exact quotient of two doubles written as to_text writes a double,
+// rounded once rather than through the double quotient in between. The
+// same rule for the operands, and a non-zero divisor.
+std::string quotient_text(double dividend, double divisor);
+
 // dividend / divisor for a non-zero divisor; a quotient too large or too
-// small for a double is a fault, not inf or a false zero.
+// small for a normal double is a fault, not inf, a false zero or a
+// subnormal short of digits.
 Number divide(double dividend, double divisor);
 
 }  // namespace runtime

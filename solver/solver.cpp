@@ -28,11 +28,11 @@ double coefficient(const Input& input, Coefficient which) {
     throw runtime::Error(messages::too_small(which, typed), input.source);
 }
 
-double quotient(double b, double a) {
+std::string quotient(double b, double a) {
     const runtime::Number divided = runtime::divide(b, a);
     if (divided.fault == NumberFault::too_large) throw runtime::Error(std::string(messages::result_too_large));
     if (divided.fault != NumberFault::none) throw runtime::Error(std::string(messages::result_too_small));
-    return divided.value;
+    return runtime::quotient_text(b, a);
 }
 
 }  // namespace
@@ -46,7 +46,7 @@ std::string answer(const Input& a_input, const Input& b_input) {
     const bool a_is_zero = a == 0.0;
     if (a_is_zero & (b == 0.0)) return std::string(infinitely_many);
     if (a_is_zero & (b != 0.0)) return std::string(none);
-    return std::string(exactly_one) + std::string(x_equals) + runtime::to_text(quotient(b, a));
+    return std::string(exactly_one) + std::string(x_equals) + quotient(b, a);
 }
 
 }  // namespace solver

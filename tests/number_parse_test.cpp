@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(Numbers, AcceptedText,
                                                   4.0},
                                          Accepted{"0.1", 0.1},
                                          Accepted{"1.7976931348623157e308", 1.7976931348623157e308},
-                                         Accepted{"4.9406564584124654e-324", 4.9406564584124654e-324},
+                                         Accepted{"2.2250738585072014e-308", 2.2250738585072014e-308},
                                          Accepted{"0e999999", 0.0}, Accepted{"0.000001e310", 1e304},
                                          // Halfway between two doubles: round to even, not truncate.
                                          Accepted{"9007199254740993", 9007199254740992.0}));
@@ -79,7 +79,10 @@ INSTANTIATE_TEST_SUITE_P(
                     Rejected{"\xEF\xBC\x91", NumberFault::not_a_number},  // full-width 1
                     Rejected{"1e400", NumberFault::too_large},
                     Rejected{"-1e99999999999999999999", NumberFault::too_large},
-                    Rejected{"1e-400", NumberFault::too_small}, Rejected{"0.0000001e-320", NumberFault::too_small}));
+                    Rejected{"1e-400", NumberFault::too_small}, Rejected{"0.0000001e-320", NumberFault::too_small},
+                    // Subnormal: fewer significant bits than 15 digits need.
+                    Rejected{"4.9406564584124654e-324", NumberFault::too_small},
+                    Rejected{"-2.225073858507201e-308", NumberFault::too_small}));
 
 TEST(QuotedText, IsCutAfterFortyCharactersNotInsideOne) {
     std::string text, expected;

@@ -29,6 +29,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, Answer,
                                          Case{"2", "5", m3 + "2.5"}, Case{"4", "0", m3 + "0"},
                                          Case{"-4", "0", m3 + "0"}, Case{"-3", "6", m3 + "-2"},
                                          Case{"3", "1", m3 + "0.333333333333333"},
+                                         Case{"999", "5", m3 + "0.00500500500500501"},
                                          Case{"2,5",
                                               "\xE2\x88\x92"
                                               "5",
@@ -64,6 +65,12 @@ INSTANTIATE_TEST_SUITE_P(Errors, Fails,
                                      "1e999\xC2\xBB.",
                                      "B"},
                              Failure{"1e-300", "1e300", "Natija juda katta.", ""},
-                             Failure{"1e300", "1e-300", "Natija juda kichik.", ""}));
+                             Failure{"1e300", "1e-300", "Natija juda kichik.", ""},
+                             // Subnormals: too few digits, whether typed or computed.
+                             Failure{"1", "1e-320",
+                                     "b ning qiymati juda kichik: \xC2\xAB"
+                                     "1e-320\xC2\xBB.",
+                                     "B"},
+                             Failure{"1e10", "1e-300", "Natija juda kichik.", ""}));
 
 }  // namespace
