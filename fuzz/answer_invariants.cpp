@@ -9,8 +9,10 @@
 #include <optional>
 #include <string>
 
+#include "fuzz/unicode_data.h"
 #include "runtime/error.h"
 #include "runtime/numbers.h"
+#include "runtime/quote.h"
 #include "solver/messages.h"
 #include "solver/solver.h"
 
@@ -65,9 +67,22 @@ std::optional<std::u32string> decode(std::string_view text) {
     return out;
 }
 
-bool hides_or_reorders(char32_t code) {
-    return code < 0x20 || (code >= 0x7F && code <= 0x9F) || code == 0x200E || code == 0x200F ||
-           (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
+// A code point in UTF-8, surrogates too, in the three bytes a lenient
+// converter writes for them.
+std::string encode(char32_t code) {
+    std::string out;
+    const auto byte = [&](char32_t value) { out += static_cast<char>(value); };
+    if (code < 0x80) {
+        byte(code);
+    } else if (code < 0x800) {
+        byte(0xC0 | (code >> 6)), byte(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        byte(0xE0 | (code >> 12)), byte(0x80 | ((code >> 6) & 0x3F)), byte(0x80 | (code & 0x3F));
+    } else {
+        byte(0xF0 | (code >> 18)), byte(0x80 | ((code >> 12) & 0x3F)), byte(0x80 | ((code >> 6) & 0x3F));
+        byte(0x80 | (code & 0x3F));
+    }
+    return out;
 }
 
 // «excerpt»: valid UTF-8, at most 40 characters then an ellipsis, nothing
@@ -75,7 +90,9 @@ bool hides_or_reorders(char32_t code) {
 void check_excerpt(std::string_view excerpt, std::string_view typed, std::string_view message) {
     const auto codes = decode(excerpt);
     require(codes.has_value(), "the quoted text is valid UTF-8", message);
-    for (char32_t code : *codes) require(!hides_or_reorders(code), "the quote holds no control or bidi mark", message);
+    for (char32_t code : *codes) {
+        require(!hidden_by_unicode_data(code), "the quote holds nothing that draws nothing or reorders", message);
+    }
     std::string_view kept = excerpt;
     if (codes->size() > excerpt_limit) {
         require(codes->size() == excerpt_limit + 1 && kept.ends_with(ellipsis),
@@ -214,6 +231,15 @@ void check_answer_text(const std::string& answer, std::string_view a_text, std::
 }
 
 }  // namespace
+
+void check_every_code_point() {
+    for (char32_t code = 0; code <= 0x10FFFF; ++code) {
+        const std::string alone = encode(code);
+        const std::string_view expected = hidden_by_unicode_data(code) ? replacement : alone;
+        require(runtime::quoted_excerpt(alone) == expected,
+                "a character is quoted as itself or hidden, as Unicode says", alone);
+    }
+}
 
 void check_answer(std::string_view a_text, std::string_view b_text) {
     std::string answer;

@@ -43,14 +43,14 @@ std::u16string to_utf16(std::string_view text) {
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
         const Utf8Sequence decoded = decode_utf8(text, i);
-        const char32_t code = decoded.length == 0 ? 0xFFFD : decoded.code;
+        const char32_t code = decoded.valid ? decoded.code : 0xFFFD;
         if (code >= 0x10000) {
             out += static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10));
             out += static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
         } else {
             out += static_cast<char16_t>(code);
         }
-        i += decoded.length == 0 ? 1 : decoded.length;
+        i += decoded.length;
     }
     return out;
 }

@@ -10,11 +10,11 @@ namespace runtime {
 
 // An unpaired surrogate, which a text box can hold, becomes the three bytes
 // a lenient encoder writes for it: invalid UTF-8 to every reader in the
-// core, so a message quotes it as it quotes any invalid text.
+// core, and one placeholder where a message quotes it.
 std::string to_utf8(std::u16string_view text);
 
-// Invalid UTF-8 becomes U+FFFD: the text is the user's to read, never to
-// act on.
+// Invalid UTF-8 becomes U+FFFD, one for each step decode_utf8 makes: the
+// text is the user's to read, never to act on.
 std::u16string to_utf16(std::string_view text);
 
 }  // namespace runtime

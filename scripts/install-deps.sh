@@ -13,6 +13,7 @@ set_name="${1:?usage: install-deps.sh run|test}"
 # releases is derived from what is installed (see below), never pinned.
 run=(
   g++ cmake ninja-build qt6-base-dev                 # the Linux window; its fonts come with fontconfig
+  unicode-data                                       # the characters a quote must not show as they are (built in)
 )
 test=(
   libgtest-dev googletest                            # GoogleTest: Linux package, sources for mingw-w64
@@ -27,7 +28,6 @@ test=(
   dpkg-dev file unzip                                # building and opening the packages
   lintian desktop-file-utils appstream               # and their validators
   emscripten chromium python3-websocket              # the web page and its browser tests
-  unicode-data                                       # the characters a quote must not show as they are
   fonts-wine                                         # Wine's own fonts, nearest to Windows' metrics
 )
 case "$set_name" in

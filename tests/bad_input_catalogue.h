@@ -19,7 +19,6 @@ struct Entry {
     std::string b;     // typed into Text2
     Outcome outcome;
     std::string shown;       // the answer in Label5, or the error message
-    bool shown_is_prefix;    // the rest depends on how the window converts text
     std::string_view focus;  // after an error, the box the user is sent back to
     std::u16string a_utf16;  // if set, what a UTF-16 window types as a instead
 };
@@ -36,11 +35,11 @@ inline std::string quote(std::string_view which, std::string_view verdict, std::
 }
 
 inline Entry answer(std::string name, std::string a, std::string b, std::string shown) {
-    return {std::move(name), std::move(a), std::move(b), Outcome::answer, std::move(shown), false, "", {}};
+    return {std::move(name), std::move(a), std::move(b), Outcome::answer, std::move(shown), "", {}};
 }
 
 inline Entry error(std::string name, std::string a, std::string b, std::string message, std::string_view focus) {
-    return {std::move(name), std::move(a), std::move(b), Outcome::error, std::move(message), false, focus, {}};
+    return {std::move(name), std::move(a), std::move(b), Outcome::error, std::move(message), focus, {}};
 }
 
 // An error about a, or about b when a is good.
@@ -99,6 +98,11 @@ inline std::vector<Entry> catalogue() {
               "2\xE2\x80\xAE"
               "5",
               "son emas", "2" + r + "5"),
+        // Drawing nothing, so the quote would look like a good number.
+        bad_b("zero_width_space", "5\xE2\x80\x8B", "son emas", "5" + r),
+        bad_a("invisible_characters",
+              "2\xC2\xAD\xD8\x9C\xE2\x80\x8C\xE2\x80\x8D\xE2\x81\xA0\xEF\xBB\xBF\xE2\x80\xA8\xE2\x80\xA9", "son emas",
+              "2" + r + r + r + r + r + r + r + r),
         bad_a("emoji", "\xF0\x9F\x98\x80", "son emas", "\xF0\x9F\x98\x80"),
         bad_a("full_width_digits", "\xEF\xBC\x92\xEF\xBC\x95", "son emas", "\xEF\xBC\x92\xEF\xBC\x95"),
         bad_a("invalid_utf8",
@@ -108,16 +112,19 @@ inline std::vector<Entry> catalogue() {
         bad_b("cut_utf8_sequence", "2\xC5", "son emas", "2" + r),
         error("quotient_too_large", "1e-300", "1e300", "Natija juda katta.", ""),
         error("quotient_too_small", "1e300", "1e-300", "Natija juda kichik.", ""),
+        // Subnormal numbers keep too few digits to show 15, even where the
+        // quotient would be an ordinary number.
+        error("subnormal_b", "1e-300", "1e-320", quote("b", "juda kichik", "1e-320"), "Text2"),
+        error("subnormal_quotient", "1e308", "1e-10", "Natija juda kichik.", ""),
+        answer("last_digit_of_the_exact_quotient", "27", "14", m3 + "0.518518518518519"),
     };
     // A lone UTF-16 surrogate. In UTF-8 it can only arrive as the bytes a
-    // lenient conversion makes of it; a UTF-16 window types the surrogate
-    // itself, and what its conversion puts in the quote is its own choice.
+    // lenient conversion makes of it, one placeholder in the quote; a UTF-16
+    // window types the surrogate itself.
     Entry surrogate = bad_a("unpaired_surrogate",
                             "1\xED\xA0\x80"
                             "2",
-                            "son emas", "1");
-    surrogate.shown.resize(surrogate.shown.size() - std::string_view("\xC2\xBB.").size());
-    surrogate.shown_is_prefix = true;
+                            "son emas", "1" + r + "2");
     surrogate.a_utf16 =
         u"1\xD800"
         "2";

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "runtime/numbers.h"
-#include "runtime/quote.h"
 
 namespace {
 
@@ -83,19 +82,5 @@ INSTANTIATE_TEST_SUITE_P(
                     // Subnormal: fewer significant bits than 15 digits need.
                     Rejected{"4.9406564584124654e-324", NumberFault::too_small},
                     Rejected{"-2.225073858507201e-308", NumberFault::too_small}));
-
-TEST(QuotedText, IsCutAfterFortyCharactersNotInsideOne) {
-    std::string text, expected;
-    for (int i = 0; i < 50; ++i) text += "\xC5\x9F";  // a two-byte letter
-    for (int i = 0; i < 40; ++i) expected += "\xC5\x9F";
-    EXPECT_EQ(runtime::quoted_excerpt(text), expected + "\xE2\x80\xA6");
-}
-
-TEST(QuotedText, HidesNothingBehindBidiControlsOrBrokenBytes) {
-    EXPECT_EQ(runtime::quoted_excerpt("1\xE2\x80\xAE"
-                                      "2\xFF"),
-              "1\xEF\xBF\xBD"
-              "2\xEF\xBF\xBD");
-}
 
 }  // namespace
