@@ -29,6 +29,7 @@ public:
             carry >>= 32;
         }
         if (carry != 0) words_.push_back(static_cast<std::uint32_t>(carry));
+        trim();  // after a factor of 0
     }
 
     void shift_left(int bits) {
@@ -37,14 +38,14 @@ public:
         words_.insert(words_.begin(), static_cast<std::size_t>(bits / 32), 0);
     }
 
-    void halve() {
-        std::uint32_t carry = 0;
-        for (std::size_t i = words_.size(); i-- > 0;) {
-            const std::uint32_t low_bit = words_[i] & 1u;
-            words_[i] = (words_[i] >> 1) | (carry << 31);
-            carry = low_bit;
-        }
-        trim();
+    // The number as about leading * 2^exponent, from its top three words:
+    // relative error below 2^-50.
+    double approximate(int& exponent) const {
+        const std::size_t used = std::min<std::size_t>(3, words_.size());
+        double leading = 0;
+        for (std::size_t k = 1; k <= used; ++k) leading = leading * 0x1p32 + words_[words_.size() - k];
+        exponent = 32 * static_cast<int>(words_.size() - used);
+        return leading;
     }
 
     // *this - other, for other <= *this.
@@ -75,7 +76,6 @@ private:
 };
 
 constexpr std::uint64_t smallest_significand = 100'000'000'000'000;  // 15 digits
-constexpr int quotient_bits = 56;  // a quotient of at most 17 digits, from an estimate off by one
 
 // |x| = mantissa * 2^exponent, with an integer mantissa below 2^53.
 struct Binary {
@@ -98,18 +98,24 @@ void multiply_by_power_of_five(Natural& number, int n) {
     }
 }
 
-// The integer part of numerator / denominator, a quotient below 2^56;
-// numerator is left holding the remainder.
-std::uint64_t divide(Natural& numerator, Natural denominator) {
-    denominator.shift_left(quotient_bits);
+// numerator / denominator for a quotient below 2^64, one 32-bit word at a
+// time: a word estimated from the leading bits, never too large, then
+// corrected exactly. numerator is left holding the remainder.
+std::uint64_t divide(Natural& numerator, const Natural& denominator) {
     std::uint64_t quotient = 0;
-    for (int bit = 0; bit < quotient_bits; ++bit) {
-        denominator.halve();
-        quotient <<= 1;
-        if (numerator >= denominator) {
-            numerator.subtract(denominator);
-            quotient |= 1;
-        }
+    for (int word = 1; word >= 0; --word) {
+        Natural unit = denominator;
+        unit.shift_left(32 * word);
+        int top = 0;
+        int bottom = 0;
+        const double ratio = numerator.approximate(top) / unit.approximate(bottom);
+        const double estimate = std::ldexp(ratio, top - bottom);
+        auto digit = static_cast<std::uint32_t>(std::max(estimate - 1, 0.0));
+        Natural part = unit;
+        part.multiply(digit);
+        numerator.subtract(part);
+        for (; numerator >= unit; ++digit) numerator.subtract(unit);
+        quotient = quotient << 32 | digit;
     }
     return quotient;
 }
