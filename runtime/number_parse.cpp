@@ -46,8 +46,10 @@ bool consume_sign(std::string_view& text) {
     return false;
 }
 
-// The text split into its parts, already in the form strtod reads in the
-// current C locale (a toolkit may have set a locale whose separator is ',').
+// The text in the form strtod reads in the current C locale (a toolkit
+// may have set a locale whose separator is ','), or false where it holds
+// a character no number has. Only the characters are checked here; strtod
+// then has to read all of it, which rejects "1..2", "1e" or "-".
 struct DecimalText {
     std::string ascii;  // e.g. "-12.5e-3"
     bool has_nonzero_digit = false;
@@ -55,30 +57,20 @@ struct DecimalText {
 
 bool split(std::string_view text, DecimalText& out) {
     if (consume_sign(text)) out.ascii += '-';
-    bool separator_seen = false;
-    bool any_digit = false;
-    while (!text.empty()) {
+    for (; !text.empty(); text.remove_prefix(1)) {
         const char c = text.front();
         if (is_digit(c)) {
             out.has_nonzero_digit = out.has_nonzero_digit || c != '0';
-            any_digit = true;
             out.ascii += c;
-        } else if ((c == '.' || c == ',') && !separator_seen) {
-            separator_seen = true;
+        } else if (c == '.' || c == ',') {
             out.ascii += std::localeconv()->decimal_point;
         } else {
             break;
         }
-        text.remove_prefix(1);
     }
-    if (!any_digit) return false;
     if (consume(text, "e") || consume(text, "E")) {
         out.ascii += consume_sign(text) ? "e-" : "e";
-        if (text.empty() || !is_digit(text.front())) return false;
-        while (!text.empty() && is_digit(text.front())) {
-            out.ascii += text.front();
-            text.remove_prefix(1);
-        }
+        for (; !text.empty() && is_digit(text.front()); text.remove_prefix(1)) out.ascii += text.front();
     }
     return text.empty();
 }

@@ -53,6 +53,8 @@ TEST_P(DividedNumber, Text) {
 INSTANTIATE_TEST_SUITE_P(Table, DividedNumber,
                          testing::Values(Divided{14, 27, "0.518518518518519"}, Divided{57, -13, "-4.38461538461538"},
                                          Divided{-0.0, 3, "0"}, Divided{1e-300, 3, "3.33333333333333E-301"},
+                                         // Logarithms put this one below 10 at first.
+                                         Divided{7.9, 0.79, "10"},
                                          // Exactly halfway: to the even digit.
                                          Divided{1000000000000005, 1, "1E+15"},
                                          Divided{-1000000000000015, 1, "-1.00000000000002E+15"}));

@@ -1,0 +1,221 @@
+#!/usr/bin/env bash
+# A mutation check of the core: does the core suite notice when a line of
+# the numbers, the quoting, the solver or the event boundary is broken?
+# Each mutant below changes one line: in FILE, the TEXT found on exactly one
+# line becomes the REPLACEMENT. For each, the core suite is rebuilt (the
+# linux preset, only tenglama_core_tests) and run; the mutant is killed
+# when the suite fails, crashes or hangs. The survivors are listed with the
+# share killed, and the script fails below 90% or when a mutant no longer
+# matches or compiles.
+#
+# The files here are never changed: each worker, one per processor, mutates
+# a copy of the sources under build/mutate/N and puts every file back when
+# the script ends, however it ends, Ctrl-C included.
+# Usage: scripts/mutate.sh [FILTER]   (only the mutants whose line holds FILTER)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+filter="${1:-}"
+build=build/mutate
+target_share=90
+
+# FILE @@ TEXT @@ REPLACEMENT
+mutants=$(cat <<'LIST'
+runtime/number_parse.cpp @@ || consume(text, "\t") || consume(text, no_break_space); @@ || consume(text, "\t");
+runtime/number_parse.cpp @@ std::string_view("\t"), no_break_space} @@ std::string_view("\t")}
+runtime/number_parse.cpp @@ return c >= '0' && c <= '9'; @@ return c >= '0' && c < '9';
+runtime/number_parse.cpp @@ return c >= '0' && c <= '9'; @@ return c > '0' && c <= '9';
+runtime/number_parse.cpp @@ consume(text, "-") || consume(text, minus_sign) @@ consume(text, "-")
+runtime/number_parse.cpp @@ consume(text, "+"); @@ ;
+runtime/number_parse.cpp @@ || c != '0'; @@ || c > '1';
+runtime/number_parse.cpp @@ (c == '.' || c == ',') @@ (c == '.')
+runtime/number_parse.cpp @@ consume(text, "e") || consume(text, "E") @@ consume(text, "e")
+runtime/number_parse.cpp @@ ? "e-" : "e"; @@ ? "e" : "e";
+runtime/number_parse.cpp @@ return text.empty(); @@ return true;
+runtime/number_parse.cpp @@ return {0, NumberFault::empty}; @@ return {0, NumberFault::not_a_number};
+runtime/number_parse.cpp @@ if (!split(trimmed, decimal)) return {0, NumberFault::not_a_number}; @@ split(trimmed, decimal);
+runtime/number_parse.cpp @@ if (end != decimal.ascii.c_str() + decimal.ascii.size()) @@ if (end == nullptr)
+runtime/number_parse.cpp @@ in_range(value, decimal.has_nonzero_digit) @@ in_range(value, true)
+runtime/number_range.cpp @@ if (std::isinf(value)) @@ if (std::isnan(value))
+runtime/number_range.cpp @@ return {0, NumberFault::too_large}; @@ return {0, NumberFault::too_small};
+runtime/number_range.cpp @@ if (stands_for_nonzero && std::abs(value) @@ if (stands_for_nonzero || std::abs(value)
+runtime/number_range.cpp @@ std::abs(value) < std @@ value < std
+runtime/number_range.cpp @@ std::abs(value) < std @@ std::abs(value) <= std
+runtime/number_range.cpp @@ std::numeric_limits<double>::min() @@ std::numeric_limits<double>::denorm_min()
+runtime/number_range.cpp @@ return {0, NumberFault::too_small}; @@ return {0, NumberFault::too_large};
+runtime/division.cpp @@ dividend / divisor @@ dividend * divisor
+runtime/division.cpp @@ dividend != 0.0 @@ dividend == 0.0
+runtime/number_format.cpp @@ constexpr int significant_digits = 15; @@ constexpr int significant_digits = 16;
+runtime/number_format.cpp @@ if (digits.size() < 2) text += '0'; @@ if (digits.size() < 1) text += '0';
+runtime/number_format.cpp @@ exponent < 0 ? "E-" : "E+" @@ exponent > 0 ? "E-" : "E+"
+runtime/number_format.cpp @@ if (number.significand == 0) return "0"; @@ if (number.significand == 1) return "0";
+runtime/number_format.cpp @@ while (digits.size() > 1 && @@ while (digits.size() > 2 &&
+runtime/number_format.cpp @@ number.negative ? "-" : "" @@ number.negative ? "" : ""
+runtime/number_format.cpp @@ exponent >= -4 && @@ exponent > -4 &&
+runtime/number_format.cpp @@ && exponent < significant_digits @@ && exponent <= significant_digits
+runtime/number_format.cpp @@ if (exponent < 0) { @@ if (exponent <= 0) {
+runtime/number_format.cpp @@ if (digits.size() <= integer_digits) { @@ if (digits.size() < integer_digits) {
+runtime/number_format.cpp @@ if (digits.size() > 1) text.append(".") @@ if (digits.size() > 0) text.append(".")
+runtime/exact_rounding.cpp @@ !(std::isnormal(dividend) || dividend == 0.0) @@ !std::isfinite(dividend)
+runtime/exact_rounding.cpp @@ if (dividend == 0.0) return {}; @@ if (dividend < 0.0) return {};
+runtime/exact_rounding.cpp @@ smallest_significand = 100'000'000'000'000; @@ smallest_significand = 10'000'000'000'000;
+runtime/exact_rounding.cpp @@ if (significand >= 10 * smallest_significand) { @@ if (significand > 10 * smallest_significand) {
+runtime/exact_rounding.cpp @@ if (std::is_gt(half) || (std::is_eq(half) && significand % 2 == 1)) @@ if (std::is_gteq(half))
+runtime/exact_rounding.cpp @@ significand % 2 == 1 @@ significand % 2 == 0
+runtime/exact_rounding.cpp @@ numerator.shift_left(1); @@ numerator.shift_left(0);
+runtime/exact_rounding.cpp @@ if (significand == 10 * smallest_significand) { @@ if (significand > 10 * smallest_significand) {
+runtime/exact_rounding.cpp @@ std::signbit(dividend) != std::signbit(divisor) @@ std::signbit(dividend) == std::signbit(divisor)
+runtime/exact_rounding.cpp @@ exponent < 0 ? numerator : denominator @@ exponent > 0 ? numerator : denominator
+runtime/exact_rounding.cpp @@ i < std::min(n, 13) @@ i < std::min(n, 14)
+runtime/exact_rounding.cpp @@ for (; n > 0; n -= 13) @@ for (; n > 0; n -= 12)
+runtime/exact_rounding.cpp @@ for (; numerator >= unit; ++digit) @@ for (; numerator > unit; ++digit)
+runtime/exact_rounding.cpp @@ borrow = words_[i] < taken ? 1 : 0; @@ borrow = words_[i] <= taken ? 1 : 0;
+runtime/exact_rounding.cpp @@ return left.words_.size() <=> right.words_.size(); @@ return right.words_.size() <=> left.words_.size();
+runtime/exact_rounding.cpp @@ multiply(std::uint32_t{1} << (bits % 32)); @@ multiply(std::uint32_t{1} << (bits % 31));
+runtime/quote.cpp @@ if (characters == excerpt_limit) @@ if (characters > excerpt_limit)
+runtime/quote.cpp @@ excerpt_limit = 40; @@ excerpt_limit = 41;
+runtime/quote.cpp @@ if (sequence.valid && !is_hidden(sequence.code)) { @@ if (sequence.valid) {
+runtime/hidden_characters.cpp @@ return code <= range.last; @@ return code < range.last;
+runtime/hidden_characters.cpp @@ return c < range.first; @@ return c <= range.first;
+runtime/hidden_ranges.cmake @@ |Zs);") @@ |Zs|Cf);")
+runtime/hidden_ranges.cmake @@ set(start ${block_start}) @@ set(start ${code})
+runtime/utf8.cpp @@ if (lead >= 0xC2 && lead <= 0xDF) { @@ if (lead >= 0xC0 && lead <= 0xDF) {
+runtime/utf8.cpp @@ if (lead == 0xE0) low = 0xA0; @@ if (lead == 0xE0) low = 0x80;
+runtime/utf8.cpp @@ if (lead == 0xF0) low = 0x90; @@ if (lead == 0xF0) low = 0x80;
+runtime/utf8.cpp @@ if (lead == 0xF4) high = 0x8F; @@ if (lead == 0xF4) high = 0xBF;
+runtime/utf8.cpp @@ lead >= 0xF0 && lead <= 0xF4 @@ lead >= 0xF0 && lead <= 0xF7
+runtime/utf8.cpp @@ if (at + k == text.size()) return {0, k, false}; @@ if (at + k == text.size()) return {0, 1, false};
+runtime/utf8.cpp @@ if (next < low || next > high) return {0, k, false}; @@ if (next < low || next > high) return {0, 1, false};
+runtime/utf8.cpp @@ const bool surrogate = code >= 0xD800 && code <= 0xDFFF; @@ const bool surrogate = false;
+solver/solver.cpp @@ const std::string_view typed = runtime::trim_spaces(input.text); @@ const std::string_view typed = input.text;
+solver/solver.cpp @@ const bool a_is_zero = a == 0.0; @@ const bool a_is_zero = a != 0.0;
+solver/solver.cpp @@ if (divided.fault == NumberFault::too_large) @@ if (divided.fault != NumberFault::too_large)
+solver/solver.cpp @@ if (divided.fault != NumberFault::none) @@ if (divided.fault == NumberFault::too_large)
+runtime/event_boundary.cpp @@ catch (const std::bad_alloc&) @@ catch (const std::length_error&)
+runtime/event_boundary.cpp @@ catch (const std::exception& error) @@ catch (const std::domain_error& error)
+runtime/event_boundary.cpp @@ if (handler == nullptr) return std::nullopt; @@ ;
+runtime/form.cpp @@ && points < 2048.0f @@ && points <= 2048.0f
+LIST
+)
+
+# A worker's directory holds its copy of the sources (source/), its build
+# tree (build/), and while a mutant is in, that file's name (mutated) and
+# its original (original).
+put_back() {
+  if [ -f "$1/mutated" ]; then
+    # A plain copy gives the file a new time, so the next build compiles it.
+    cp "$1/original" "$1/source/$(<"$1/mutated")"
+    rm "$1/mutated"
+  fi
+}
+
+# The copy made equal to the sources here, by content: a file that differs
+# is copied with a new time and so compiled again.
+prepare() {
+  put_back "$1"
+  local file
+  while IFS= read -r file; do
+    [ -f "$file" ] || continue
+    if ! cmp -s "$file" "$1/source/$file"; then
+      mkdir -p "$(dirname "$1/source/$file")"
+      cp "$file" "$1/source/$file"
+    fi
+  done < <(git ls-files --cached --others --exclude-standard)
+  if [ ! -f "$1/build/build.ninja" ]; then
+    cmake -S "$1/source" -B "$1/build" --preset linux -DTENGLAMA_BENCH=OFF >"$1/build.log" 2>&1
+  fi
+  ninja -C "$1/build" tests/tenglama_core_tests >"$1/build.log" 2>&1
+}
+
+# Killed: the suite fails, crashes, or hangs (a mutant can loop for ever).
+suite_passes() {
+  # The shell's report of a crash goes with the suite's output.
+  { (timeout 3 "$1/build/tests/tenglama_core_tests" --gtest_fail_fast --gtest_brief=1); } >/dev/null 2>&1
+}
+
+# Mutants on standard input, one verdict a line on standard output.
+mutate() {
+  local line file rest from to content verdict began
+  while IFS= read -r line; do
+    file="${line%% @@ *}"
+    rest="${line#* @@ }"
+    from="${rest%% @@ *}"
+    to="${rest#* @@ }"
+    cp "$1/source/$file" "$1/original"
+    echo "$file" >"$1/mutated"
+    content=$(<"$1/source/$file")
+    printf '%s\n' "${content/"$from"/"$to"}" >"$1/source/$file"
+    began=$SECONDS
+    if ! ninja -C "$1/build" tests/tenglama_core_tests >"$1/build.log" 2>&1; then
+      verdict=uncompiled
+    elif suite_passes "$1"; then
+      verdict=survived
+    else
+      verdict=killed
+    fi
+    put_back "$1"
+    echo "$verdict $((SECONDS - began)) s: $line"
+  done
+}
+
+# The mutants asked for; one whose text is not on exactly one line of its
+# file is stale.
+selected=() broken=()
+while IFS= read -r line; do
+  [[ -z "$line" || "$line" != *"$filter"* ]] && continue
+  from="${line#* @@ }"
+  from="${from%% @@ *}"
+  if [ "$(grep -cF -- "$from" "${line%% @@ *}" || true)" = 1 ]; then
+    selected+=("$line")
+  else
+    broken+=("no single line holds the text of $line")
+  fi
+done <<<"$mutants"
+
+# Job control puts each worker in a process group of its own, so that an
+# interruption stops its build and tests too, before the copies are put back.
+set -m
+start=$SECONDS
+workers=$(nproc)
+echo "${#selected[@]} mutants, $workers at a time; verdicts in $build/mutants.log" >&2
+pids=()
+stop() {
+  for pid in "${pids[@]}"; do kill -- -"$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  for ((w = 1; w <= workers; w++)); do put_back "$build/$w"; done
+}
+trap stop EXIT
+trap 'exit 130' INT TERM HUP
+
+for ((w = 1; w <= workers; w++)); do
+  mkdir -p "$build/$w"
+  prepare "$build/$w" &
+  pids+=($!)
+done
+for pid in "${pids[@]}"; do
+  wait "$pid" || { cat "$build"/*/build.log >&2; exit 1; }
+done
+suite_passes "$build/1" || { echo "The core suite fails without any mutant." >&2; exit 1; }
+
+# Neighbouring mutants mostly share a file: each worker takes a run of them,
+# so that its copy recompiles little between two.
+pids=()
+share_size=$(((${#selected[@]} + workers - 1) / workers))
+for ((w = 1; w <= workers; w++)); do
+  : >"$build/$w/share"
+  for line in "${selected[@]:$(((w - 1) * share_size)):share_size}"; do echo "$line" >>"$build/$w/share"; done
+  mutate "$build/$w" <"$build/$w/share" >"$build/$w/verdicts" &
+  pids+=($!)
+done
+wait
+pids=()
+
+log="$build/mutants.log"  # each mutant's verdict and time
+for ((w = 1; w <= workers; w++)); do cat "$build/$w/verdicts"; done >"$log"
+total=$(grep -vc '^uncompiled' "$log" || true)
+killed=$(grep -c '^killed' "$log" || true)
+while IFS= read -r line; do broken+=("this does not compile: ${line#* s: }"); done < <(grep '^uncompiled' "$log" || true)
+share=$((total > 0 ? 100 * killed / total : 0))
+echo "Killed $killed of $total mutants ($share%) in $((SECONDS - start)) s, $workers at a time."
+grep '^survived' "$log" | sed 's/^survived [0-9]* s: /  survived: /' || true
+for line in "${broken[@]}"; do echo "  fix the list, $line"; done
+[ ${#broken[@]} -eq 0 ] && [ "$share" -ge "$target_share" ]

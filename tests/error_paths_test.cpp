@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+
+#include <new>
+#include <stdexcept>
+#include <string>
+
+#include "fake_toolkit.h"
+#include "runtime/error.h"
+#include "runtime/event_boundary.h"
+#include "window/project.h"
+
+namespace {
+
+std::string message_for(void (*raise)()) {
+    try {
+        raise();
+    } catch (...) {
+        return runtime::current_error().what();
+    }
+    return "nothing raised";
+}
+
+// Whatever leaves a handler, the user reads one Uzbek message about it.
+TEST(EventBoundary, NamesWhatWentWrong) {
+    EXPECT_EQ(message_for([] { throw std::bad_alloc(); }), "Xotira yetmadi.");
+    EXPECT_EQ(message_for([] { throw std::logic_error("x"); }), "Dasturning ichki xatosi: x");
+    EXPECT_EQ(message_for([] { throw 1; }), "Dasturning ichki xatosi: ?");
+}
+
+TEST(EventBoundary, AnEventWithNoHandlerDoesNothing) {
+    FakeForm fake(window::project);
+    EXPECT_FALSE(runtime::run_handler(nullptr, fake.form));
+}
+
+TEST(FormModel, FontSizeStopsBelow2048Points) {
+    FakeForm fake(window::project);
+    runtime::Control& label = fake.form.control("Label5");
+    EXPECT_THROW(label.set_font_size(2048), runtime::Error);
+    label.set_font_size(2047);
+    EXPECT_EQ(label.font().points, 2047.0f);
+}
+
+}  // namespace
