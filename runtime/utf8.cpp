@@ -4,8 +4,8 @@
 
 namespace runtime {
 
-Utf8Sequence decode_utf8(std::string_view text, std::size_t at) {
-    const auto lead = static_cast<std::uint8_t>(text[at]);
+Utf8Sequence decode_utf8(std::string_view text, std::size_t i) {
+    const auto lead = static_cast<std::uint8_t>(text[i]);
     if (lead < 0x80) return {lead, 1, true};
     std::size_t length = 0;
     char32_t code = 0;
@@ -26,8 +26,8 @@ Utf8Sequence decode_utf8(std::string_view text, std::size_t at) {
         return {0, 1, false};
     }
     for (std::size_t k = 1; k < length; ++k) {
-        if (at + k == text.size()) return {0, k, false};
-        const auto next = static_cast<std::uint8_t>(text[at + k]);
+        if (i + k == text.size()) return {0, k, false};
+        const auto next = static_cast<std::uint8_t>(text[i + k]);
         if (next < low || next > high) return {0, k, false};
         low = 0x80, high = 0xBF;
         code = (code << 6) | (next & 0x3Fu);

@@ -83,7 +83,7 @@ runtime/utf8.cpp @@ if (lead == 0xE0) low = 0xA0; @@ if (lead == 0xE0) low = 0x8
 runtime/utf8.cpp @@ if (lead == 0xF0) low = 0x90; @@ if (lead == 0xF0) low = 0x80;
 runtime/utf8.cpp @@ if (lead == 0xF4) high = 0x8F; @@ if (lead == 0xF4) high = 0xBF;
 runtime/utf8.cpp @@ lead >= 0xF0 && lead <= 0xF4 @@ lead >= 0xF0 && lead <= 0xF7
-runtime/utf8.cpp @@ if (at + k == text.size()) return {0, k, false}; @@ if (at + k == text.size()) return {0, 1, false};
+runtime/utf8.cpp @@ if (i + k == text.size()) return {0, k, false}; @@ if (i + k == text.size()) return {0, 1, false};
 runtime/utf8.cpp @@ if (next < low || next > high) return {0, k, false}; @@ if (next < low || next > high) return {0, 1, false};
 runtime/utf8.cpp @@ const bool surrogate = code >= 0xD800 && code <= 0xDFFF; @@ const bool surrogate = false;
 solver/solver.cpp @@ const std::string_view typed = runtime::trim_spaces(input.text); @@ const std::string_view typed = input.text;
