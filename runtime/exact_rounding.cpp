@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <compare>
 #include <cstdlib>
 #include <vector>
 
@@ -59,12 +58,14 @@ public:
         trim();
     }
 
-    friend std::strong_ordering operator<=>(const Natural& left, const Natural& right) {
-        if (left.words_.size() != right.words_.size()) return left.words_.size() <=> right.words_.size();
+    // Below zero, zero or above zero as left is less than, equal to or
+    // greater than right.
+    friend int compare(const Natural& left, const Natural& right) {
+        if (left.words_.size() != right.words_.size()) return left.words_.size() < right.words_.size() ? -1 : 1;
         for (std::size_t i = left.words_.size(); i-- > 0;) {
-            if (left.words_[i] != right.words_[i]) return left.words_[i] <=> right.words_[i];
+            if (left.words_[i] != right.words_[i]) return left.words_[i] < right.words_[i] ? -1 : 1;
         }
-        return std::strong_ordering::equal;
+        return 0;
     }
 
 private:
@@ -114,7 +115,7 @@ std::uint64_t divide(Natural& numerator, const Natural& denominator) {
         Natural part = unit;
         part.multiply(digit);
         numerator.subtract(part);
-        for (; numerator >= unit; ++digit) numerator.subtract(unit);
+        for (; compare(numerator, unit) >= 0; ++digit) numerator.subtract(unit);
         quotient = quotient << 32 | digit;
     }
     return quotient;
@@ -149,8 +150,8 @@ Decimal round_quotient(double dividend, double divisor) {
             continue;
         }
         numerator.shift_left(1);  // twice the remainder, against the divisor: the half
-        const auto half = numerator <=> denominator;
-        if (std::is_gt(half) || (std::is_eq(half) && significand % 2 == 1)) ++significand;
+        const int half = compare(numerator, denominator);
+        if (half > 0 || (half == 0 && significand % 2 == 1)) ++significand;
         if (significand == 10 * smallest_significand) {
             significand /= 10;
             ++exponent;

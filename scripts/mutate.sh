@@ -59,7 +59,7 @@ runtime/exact_rounding.cpp @@ !(std::isnormal(dividend) || dividend == 0.0) @@ !
 runtime/exact_rounding.cpp @@ if (dividend == 0.0) return {}; @@ if (dividend < 0.0) return {};
 runtime/exact_rounding.cpp @@ smallest_significand = 100'000'000'000'000; @@ smallest_significand = 10'000'000'000'000;
 runtime/exact_rounding.cpp @@ if (significand >= 10 * smallest_significand) { @@ if (significand > 10 * smallest_significand) {
-runtime/exact_rounding.cpp @@ if (std::is_gt(half) || (std::is_eq(half) && significand % 2 == 1)) @@ if (std::is_gteq(half))
+runtime/exact_rounding.cpp @@ if (half > 0 || (half == 0 && significand % 2 == 1)) @@ if (half >= 0)
 runtime/exact_rounding.cpp @@ significand % 2 == 1 @@ significand % 2 == 0
 runtime/exact_rounding.cpp @@ numerator.shift_left(1); @@ numerator.shift_left(0);
 runtime/exact_rounding.cpp @@ if (significand == 10 * smallest_significand) { @@ if (significand > 10 * smallest_significand) {
@@ -67,9 +67,9 @@ runtime/exact_rounding.cpp @@ std::signbit(dividend) != std::signbit(divisor) @@
 runtime/exact_rounding.cpp @@ exponent < 0 ? numerator : denominator @@ exponent > 0 ? numerator : denominator
 runtime/exact_rounding.cpp @@ i < std::min(n, 13) @@ i < std::min(n, 14)
 runtime/exact_rounding.cpp @@ for (; n > 0; n -= 13) @@ for (; n > 0; n -= 12)
-runtime/exact_rounding.cpp @@ for (; numerator >= unit; ++digit) @@ for (; numerator > unit; ++digit)
+runtime/exact_rounding.cpp @@ compare(numerator, unit) >= 0 @@ compare(numerator, unit) > 0
 runtime/exact_rounding.cpp @@ borrow = words_[i] < taken ? 1 : 0; @@ borrow = words_[i] <= taken ? 1 : 0;
-runtime/exact_rounding.cpp @@ return left.words_.size() <=> right.words_.size(); @@ return right.words_.size() <=> left.words_.size();
+runtime/exact_rounding.cpp @@ left.words_.size() < right.words_.size() ? -1 : 1; @@ left.words_.size() > right.words_.size() ? -1 : 1;
 runtime/exact_rounding.cpp @@ multiply(std::uint32_t{1} << (bits % 32)); @@ multiply(std::uint32_t{1} << (bits % 31));
 runtime/quote.cpp @@ if (characters == excerpt_limit) @@ if (characters > excerpt_limit)
 runtime/quote.cpp @@ excerpt_limit = 40; @@ excerpt_limit = 41;
