@@ -97,8 +97,11 @@ void Form::show() {
 }
 
 Control& Form::control(std::string_view name) {
-    if (Control* const found = find(name)) return *found;
-    throw Error(messages::internal_fault(std::string(description().name) + "." + std::string(name)));
+    Control* const found = find(name);
+    if (found == nullptr) {
+        throw Error(messages::internal_fault(std::string(description().name) + "." + std::string(name)));
+    }
+    return *found;
 }
 
 Control* Form::find(std::string_view name) {

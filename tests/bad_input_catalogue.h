@@ -19,7 +19,6 @@ struct Entry {
     std::string b;     // typed into Text2
     Outcome outcome;
     std::string shown;       // the answer in Label5, or the error message
-    bool shown_is_prefix;    // the rest depends on how the window converts text
     std::string_view focus;  // after an error, the box the user is sent back to
     std::u16string a_utf16;  // if set, what a UTF-16 window types as a instead
 };
@@ -36,11 +35,11 @@ inline std::string quote(std::string_view which, std::string_view verdict, std::
 }
 
 inline Entry answer(std::string name, std::string a, std::string b, std::string shown) {
-    return {std::move(name), std::move(a), std::move(b), Outcome::answer, std::move(shown), false, "", {}};
+    return {std::move(name), std::move(a), std::move(b), Outcome::answer, std::move(shown), "", {}};
 }
 
 inline Entry error(std::string name, std::string a, std::string b, std::string message, std::string_view focus) {
-    return {std::move(name), std::move(a), std::move(b), Outcome::error, std::move(message), false, focus, {}};
+    return {std::move(name), std::move(a), std::move(b), Outcome::error, std::move(message), focus, {}};
 }
 
 // An error about a, or about b when a is good.

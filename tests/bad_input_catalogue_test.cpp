@@ -34,11 +34,7 @@ TEST_P(BadInput, GivesTheRightAnswerOrOneUzbekError) {
     }
     ASSERT_EQ(errors.size(), 1u) << fake.widget("Label5").value;
     EXPECT_EQ(fake.widget("Label5").value, "previous");
-    if (entry.shown_is_prefix) {
-        EXPECT_TRUE(errors[0].starts_with(entry.shown)) << errors[0];
-    } else {
-        EXPECT_EQ(errors[0], entry.shown);
-    }
+    EXPECT_EQ(errors[0], entry.shown);
     for (const char* box : {"Text1", "Text2"}) EXPECT_EQ(fake.widget(box).focused, entry.focus == box) << box;
 }
 

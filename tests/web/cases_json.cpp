@@ -49,8 +49,7 @@ std::string entry(const bad_input::Entry& typed) {
     return "{\"name\": " + json(typed.name) + ", \"typed_a\": " + typed_a(typed) + ", \"typed_b\": " + json(typed.b) +
            ", \"a\": " + typed_a(kept) + ", \"b\": " + json(kept.b) +
            ", \"error\": " + (kept.outcome == bad_input::Outcome::error ? "true" : "false") +
-           ", \"shown\": " + json(kept.shown) + ", \"shown_is_prefix\": " + (kept.shown_is_prefix ? "true" : "false") +
-           ", \"focus\": " + json(kept.focus) + "}";
+           ", \"shown\": " + json(kept.shown) + ", \"focus\": " + json(kept.focus) + "}";
 }
 
 }  // namespace
