@@ -124,7 +124,7 @@ std::uint64_t divide(Natural& numerator, const Natural& denominator) {
 }  // namespace
 
 Decimal round_quotient(double dividend, double divisor) {
-    if (!std::isnormal(divisor) || !(std::isnormal(dividend) || dividend == 0.0)) {
+    if (!std::isnormal(divisor) || (!std::isnormal(dividend) && dividend != 0.0)) {
         throw Error(messages::internal_fault("to_text: not a finite normal number"));
     }
     if (dividend == 0.0) return {};

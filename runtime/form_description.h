@@ -28,7 +28,7 @@ struct ControlDescription {
     bool auto_size = false;  // the control's box follows its one-line caption
     bool centred = false;    // text centred in the box
     SystemColour back_colour = SystemColour::none;
-    std::string_view labelled_by = {};  // a text box's label, which names it for screen readers
+    std::string_view labelled_by;  // a text box's label, which names it for screen readers
 };
 
 struct FormDescription {

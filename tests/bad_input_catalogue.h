@@ -135,7 +135,7 @@ inline std::vector<Entry> catalogue() {
 // An entry as a one-line box keeps it when its text is pasted, as a user
 // brings in what keys cannot type: the first line only, and at most
 // 32,767 UTF-16 units (the end of a longer paste is dropped).
-inline Entry as_pasted(Entry entry) {
+inline Entry as_pasted(const Entry& entry) {
     using namespace detail;
     if (entry.name == "newline_after") return answer(entry.name, "2", entry.b, m3 + "2.5");
     if (entry.name == "longest_spaces_then_1") {

@@ -24,6 +24,7 @@ TEST(Form1, IsBuiltFromItsDescriptionInTabOrder) {
     EXPECT_EQ(window.minimum, window.client);
 
     std::vector<std::string> made;
+    made.reserve(window.made.size());
     for (const FakeWidget* widget : window.made) made.push_back(widget->name);
     EXPECT_EQ(made, (std::vector<std::string>{"Label1", "Label2", "Label3", "Label4", "Text1", "Text2", "Command1",
                                               "Label5"}));
@@ -132,7 +133,7 @@ TEST(Form1, WidensToShowALongAnswerWholeAndNeverNarrows) {
         return fake.widget("Label5").box;
     };
     const int stored_width = window.client.width;
-    const int label1_points_before = static_cast<int>(*fake.widget("Label1").font.points * 2);
+    const int label1_points_before = static_cast<int>(fake.widget("Label1").font.points.value_or(0) * 2);
 
     const Rect long_answer = answer(window_cases::longest_answers[0].a, window_cases::longest_answers[0].b);
     EXPECT_GT(long_answer.right(), stored_width);
@@ -140,7 +141,7 @@ TEST(Form1, WidensToShowALongAnswerWholeAndNeverNarrows) {
     EXPECT_EQ(window.minimum, window.client);
     // Label1 keeps its stored box, now cut by the new edge: more of it shows.
     EXPECT_EQ(fake.widget("Label1").box.width, 496);
-    EXPECT_GT(static_cast<int>(*fake.widget("Label1").font.points * 2), label1_points_before);
+    EXPECT_GT(static_cast<int>(fake.widget("Label1").font.points.value_or(0) * 2), label1_points_before);
 
     const int widened = window.client.width;
     answer("2", "5");
