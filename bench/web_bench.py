@@ -12,7 +12,6 @@ printed as rows of the README's Performance table:
 Usage: web_bench.py BUILD_DIR [RUNS]   (build/web of the web preset)
 """
 
-import importlib.util
 import os
 import re
 import shutil
@@ -22,11 +21,6 @@ import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "web"))
 from page import Page, Site  # noqa: E402
-
-spec = importlib.util.spec_from_file_location(
-    "web_server", os.path.join(os.path.dirname(__file__), "..", "scripts", "web-server.py"))
-web_server = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(web_server)
 
 build = sys.argv[1]
 runs = int(sys.argv[2]) if len(sys.argv) > 2 else 11
@@ -49,7 +43,7 @@ def first_paint(page, url):
     return page.js(FIRST_PAINT)
 
 
-site = Site(build, web_server)
+site = Site(build)
 page = Page(site.url)
 floor_folder = tempfile.mkdtemp(prefix="tenglama-floor-")
 try:
@@ -57,7 +51,7 @@ try:
     page.wait_until("navigator.serviceWorker.controller !== null")
     transfer = sum(request["bytes"] for request in site.requests)
     bare_copy_of(page, floor_folder)
-    floor = Site(floor_folder, web_server)
+    floor = Site(floor_folder)
 
     # Every start a first visit: nothing cached, no service worker.
     page.browser.page("Network.enable")

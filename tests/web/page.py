@@ -2,11 +2,16 @@
 clipboard, read back through the DOM."""
 
 import json
+import os
+import runpy
 import threading
 import time
 import urllib.parse
 
 from cdp import Browser
+
+# The site's own server; a script, not a module (its name has a hyphen).
+_server = runpy.run_path(os.path.join(os.path.dirname(__file__), "..", "..", "scripts", "web-server.py"))
 
 KEYS = {  # key: (code, Windows virtual-key code, text it types)
     "Tab": ("Tab", 9, None), "Enter": ("Enter", 13, "\r"), "Escape": ("Escape", 27, None),
@@ -127,9 +132,9 @@ class Site:
     """build/web/ served on localhost (scripts/web-server.py), each request
     noted."""
 
-    def __init__(self, folder, server_module):
+    def __init__(self, folder):
         self.requests = []
-        self.server = server_module.serve(folder, 0, self)
+        self.server = _server["serve"](folder, 0, self)
         self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
         self.thread = threading.Thread(target=self.server.serve_forever, daemon=True)
         self.thread.start()

@@ -6,7 +6,6 @@ and no request after load.
 Usage: test_page.py SITE_FOLDER CASES_JSON SERVER_SCRIPT [TEST...]
 """
 
-import importlib.util
 import json
 import os
 import sys
@@ -14,12 +13,9 @@ import unittest
 
 from page import CONTROL, SHIFT, Page, Site
 
-site_folder, cases_file, server_script = sys.argv[1:4]
+site_folder, cases_file = sys.argv[1:3]
 with open(cases_file) as f:
     cases = json.load(f)
-spec = importlib.util.spec_from_file_location("web_server", server_script)
-web_server = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(web_server)
 
 TAGS = {"button": ["BUTTON"], "text_box": ["INPUT"], "label": ["DIV", "LABEL"]}
 # What screen readers read each control by.
@@ -32,7 +28,7 @@ class OnePage(unittest.TestCase):
 
     @classmethod
     def setUpClass(cls):
-        cls.site = Site(site_folder, web_server)
+        cls.site = Site(site_folder)
         cls.page = Page(cls.site.url)
 
     @classmethod
@@ -261,7 +257,7 @@ class Offline(unittest.TestCase):
     serves it again with no server at all."""
 
     def test_no_request_after_load_and_offline_reload(self):
-        site = Site(site_folder, web_server)
+        site = Site(site_folder)
         page = Page(site.url)
         try:
             page.open()
@@ -288,7 +284,7 @@ class StartUpFailure(unittest.TestCase):
     """A form that cannot be built is explained in the error box, alone."""
 
     def test_a_form_that_cannot_be_built_is_explained_in_a_box(self):
-        site = Site(os.path.join(os.path.dirname(cases_file), "broken"), web_server)
+        site = Site(os.path.join(os.path.dirname(cases_file), "broken"))
         page = Page(site.url)
         try:
             page.browser.page("Page.navigate", url=site.url)
@@ -302,4 +298,4 @@ class StartUpFailure(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    unittest.main(argv=sys.argv[:1] + sys.argv[4:], verbosity=2)
+    unittest.main(argv=sys.argv[:1] + sys.argv[3:], verbosity=2)
