@@ -46,8 +46,8 @@ struct ControlStyle {
     bool centred = false;   // each line of text centred in the box
     SystemColour back_colour = SystemColour::none;
     int max_length = 0;  // text boxes: the most UTF-16 units a box holds
-    // Labels: each new caption is the program's answer, which screen readers
-    // speak as it appears where the toolkit leaves that to the control.
+    // Labels that size to their caption, the form's output: screen readers
+    // speak each new caption, where the toolkit leaves that to the control.
     bool announce_changes = false;
 };
 

@@ -10,9 +10,9 @@
 namespace {
 
 struct Insertion {
-    std::string before, after;
+    std::u16string before, after;
     std::size_t cursor;
-    std::string kept;
+    std::u16string kept;
     std::size_t kept_cursor;
 };
 
@@ -26,11 +26,11 @@ TEST_P(KeptByATextBox, IsTheFirstLineOfWhatWasInserted) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, KeptByATextBox,
-                         testing::Values(Insertion{"", "2\r\n", 3, "2", 1}, Insertion{"", "2\n5\n", 4, "2", 1},
-                                         Insertion{"14", "1\r\n2\n4", 5, "14", 1},  // inserted at 1
-                                         Insertion{"22", "2\n22", 2, "222", 1},     // "2\n" before, not "\n2" after
-                                         Insertion{"abc", "x\ny", 3, "x", 1},       // over a selection
-                                         Insertion{"", "\n5", 2, "", 0}, Insertion{"12", "123", 3, "123", 3}));
+                         testing::Values(Insertion{u"", u"2\r\n", 3, u"2", 1}, Insertion{u"", u"2\n5\n", 4, u"2", 1},
+                                         Insertion{u"14", u"1\r\n2\n4", 5, u"14", 1},  // inserted at 1
+                                         Insertion{u"22", u"2\n22", 2, u"222", 1},     // "2\n" before, not "\n2" after
+                                         Insertion{u"abc", u"x\ny", 3, u"x", 1},       // over a selection
+                                         Insertion{u"", u"\n5", 2, u"", 0}, Insertion{u"12", u"123", 3, u"123", 3}));
 
 TEST(Utf16, LoneSurrogatesReachTheCoreAsInvalidUtf8AndTextRoundTrips) {
     EXPECT_EQ(runtime::to_utf8(u"1\xD800"

@@ -15,9 +15,10 @@ inline QString to_qstring(std::string_view utf8) {
     return QString::fromUtf16(utf16.data(), static_cast<qsizetype>(utf16.size()));
 }
 
-inline std::string to_utf8(const QString& text) {
-    return runtime::to_utf8(
-        std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())));
+inline std::u16string_view units(const QString& text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
 }
+
+inline std::string to_utf8(const QString& text) { return runtime::to_utf8(units(text)); }
 
 }  // namespace runtime::qt

@@ -26,11 +26,10 @@ QAction* add_item(QMenu& menu, std::string_view text, QKeySequence::StandardKey 
 }  // namespace
 
 QValidator::State OneLineRule::validate(QString& input, int& position) const {
-    const std::string after = to_utf8(input);
-    const Edit kept = keep_first_line(to_utf8(before_), after, to_utf8(input.left(position)).size());
-    if (kept.text.size() != after.size()) {
-        input = to_qstring(kept.text);
-        position = static_cast<int>(to_qstring(std::string_view(kept.text).substr(0, kept.cursor)).size());
+    const Edit kept = keep_first_line(units(before_), units(input), static_cast<std::size_t>(position));
+    if (kept.text.size() != static_cast<std::size_t>(input.size())) {
+        input = QString::fromUtf16(kept.text.data(), static_cast<qsizetype>(kept.text.size()));
+        position = static_cast<int>(kept.cursor);
     }
     before_ = input;
     return Acceptable;

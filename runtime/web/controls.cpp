@@ -52,11 +52,9 @@ void Control::set_menu(std::vector<MenuItem> items) {
 // The box held `before`; the browser is about to make it `after`. Where
 // the core keeps less, the box shows that instead.
 bool Control::inserted(std::u16string_view before, std::u16string_view after, int caret) const {
-    const std::string whole = to_utf8(after);
-    const Edit kept = keep_first_line(to_utf8(before), whole, to_utf8(after.substr(0, caret)).size());
-    if (kept.text == whole) return false;
-    const Utf16 shown(kept.text);
-    web_set_edit(handle_, shown.data(), shown.size(), static_cast<int>(Utf16(kept.text.substr(0, kept.cursor)).size()));
+    const Edit kept = keep_first_line(before, after, static_cast<std::size_t>(caret));
+    if (kept.text == after) return false;
+    web_set_edit(handle_, kept.text.data(), static_cast<int>(kept.text.size()), static_cast<int>(kept.cursor));
     return true;
 }
 
