@@ -10,8 +10,8 @@
 
 #include "fuzz/unicode_data.h"
 #include "runtime/error.h"
-#include "runtime/numbers.h"
-#include "runtime/quote.h"
+#include "runtime/numbers/numbers.h"
+#include "runtime/text/quote.h"
 #include "solver/messages.h"
 #include "solver/solver.h"
 

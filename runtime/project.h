@@ -3,7 +3,7 @@
 #include <span>
 #include <string_view>
 
-#include "runtime/form_description.h"
+#include "runtime/form/description.h"
 
 namespace runtime {
 

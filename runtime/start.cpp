@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "runtime/error.h"
-#include "runtime/form.h"
+#include "runtime/form/form.h"
 
 namespace runtime {
 

@@ -20,80 +20,80 @@ target_share=90
 
 # FILE @@ TEXT @@ REPLACEMENT
 mutants=$(cat <<'LIST'
-runtime/number_parse.cpp @@ || consume(text, "\t") || consume(text, no_break_space); @@ || consume(text, "\t");
-runtime/number_parse.cpp @@ std::string_view("\t"), no_break_space} @@ std::string_view("\t")}
-runtime/number_parse.cpp @@ return c >= '0' && c <= '9'; @@ return c >= '0' && c < '9';
-runtime/number_parse.cpp @@ return c >= '0' && c <= '9'; @@ return c > '0' && c <= '9';
-runtime/number_parse.cpp @@ consume(text, "-") || consume(text, minus_sign) @@ consume(text, "-")
-runtime/number_parse.cpp @@ consume(text, "+"); @@ ;
-runtime/number_parse.cpp @@ || c != '0'; @@ || c > '1';
-runtime/number_parse.cpp @@ (c == '.' || c == ',') @@ (c == '.')
-runtime/number_parse.cpp @@ consume(text, "e") || consume(text, "E") @@ consume(text, "e")
-runtime/number_parse.cpp @@ ? "e-" : "e"; @@ ? "e" : "e";
-runtime/number_parse.cpp @@ return text.empty(); @@ return true;
-runtime/number_parse.cpp @@ return {0, NumberFault::empty}; @@ return {0, NumberFault::not_a_number};
-runtime/number_parse.cpp @@ if (!split(trimmed, decimal)) return {0, NumberFault::not_a_number}; @@ split(trimmed, decimal);
-runtime/number_parse.cpp @@ if (end != decimal.ascii.c_str() + decimal.ascii.size()) @@ if (end == nullptr)
-runtime/number_parse.cpp @@ in_range(value, decimal.has_nonzero_digit) @@ in_range(value, true)
-runtime/number_range.cpp @@ if (std::isinf(value)) @@ if (std::isnan(value))
-runtime/number_range.cpp @@ return {0, NumberFault::too_large}; @@ return {0, NumberFault::too_small};
-runtime/number_range.cpp @@ if (stands_for_nonzero && std::abs(value) @@ if (stands_for_nonzero || std::abs(value)
-runtime/number_range.cpp @@ std::abs(value) < std @@ value < std
-runtime/number_range.cpp @@ std::abs(value) < std @@ std::abs(value) <= std
-runtime/number_range.cpp @@ std::numeric_limits<double>::min() @@ std::numeric_limits<double>::denorm_min()
-runtime/number_range.cpp @@ return {0, NumberFault::too_small}; @@ return {0, NumberFault::too_large};
-runtime/division.cpp @@ dividend / divisor @@ dividend * divisor
-runtime/division.cpp @@ dividend != 0.0 @@ dividend == 0.0
-runtime/number_format.cpp @@ constexpr int significant_digits = 15; @@ constexpr int significant_digits = 16;
-runtime/number_format.cpp @@ if (digits.size() < 2) text += '0'; @@ if (digits.size() < 1) text += '0';
-runtime/number_format.cpp @@ exponent < 0 ? "E-" : "E+" @@ exponent > 0 ? "E-" : "E+"
-runtime/number_format.cpp @@ if (number.significand == 0) return "0"; @@ if (number.significand == 1) return "0";
-runtime/number_format.cpp @@ while (digits.size() > 1 && @@ while (digits.size() > 2 &&
-runtime/number_format.cpp @@ number.negative ? "-" : "" @@ number.negative ? "" : ""
-runtime/number_format.cpp @@ exponent >= -4 && @@ exponent > -4 &&
-runtime/number_format.cpp @@ && exponent < significant_digits @@ && exponent <= significant_digits
-runtime/number_format.cpp @@ if (exponent < 0) { @@ if (exponent <= 0) {
-runtime/number_format.cpp @@ if (digits.size() <= integer_digits) { @@ if (digits.size() < integer_digits) {
-runtime/number_format.cpp @@ if (digits.size() > 1) text.append(".") @@ if (digits.size() > 0) text.append(".")
-runtime/exact_rounding.cpp @@ !(std::isnormal(dividend) || dividend == 0.0) @@ !std::isfinite(dividend)
-runtime/exact_rounding.cpp @@ if (dividend == 0.0) return {}; @@ if (dividend < 0.0) return {};
-runtime/exact_rounding.cpp @@ smallest_significand = 100'000'000'000'000; @@ smallest_significand = 10'000'000'000'000;
-runtime/exact_rounding.cpp @@ if (significand >= 10 * smallest_significand) { @@ if (significand > 10 * smallest_significand) {
-runtime/exact_rounding.cpp @@ if (half > 0 || (half == 0 && significand % 2 == 1)) @@ if (half >= 0)
-runtime/exact_rounding.cpp @@ significand % 2 == 1 @@ significand % 2 == 0
-runtime/exact_rounding.cpp @@ numerator.shift_left(1); @@ numerator.shift_left(0);
-runtime/exact_rounding.cpp @@ if (significand == 10 * smallest_significand) { @@ if (significand > 10 * smallest_significand) {
-runtime/exact_rounding.cpp @@ std::signbit(dividend) != std::signbit(divisor) @@ std::signbit(dividend) == std::signbit(divisor)
-runtime/exact_rounding.cpp @@ exponent < 0 ? numerator : denominator @@ exponent > 0 ? numerator : denominator
-runtime/exact_rounding.cpp @@ i < std::min(n, 13) @@ i < std::min(n, 14)
-runtime/exact_rounding.cpp @@ for (; n > 0; n -= 13) @@ for (; n > 0; n -= 12)
-runtime/exact_rounding.cpp @@ compare(numerator, unit) >= 0 @@ compare(numerator, unit) > 0
-runtime/exact_rounding.cpp @@ borrow = words_[i] < taken ? 1 : 0; @@ borrow = words_[i] <= taken ? 1 : 0;
-runtime/exact_rounding.cpp @@ left.words_.size() < right.words_.size() ? -1 : 1; @@ left.words_.size() > right.words_.size() ? -1 : 1;
-runtime/exact_rounding.cpp @@ multiply(std::uint32_t{1} << (bits % 32)); @@ multiply(std::uint32_t{1} << (bits % 31));
-runtime/quote.cpp @@ if (characters == excerpt_limit) @@ if (characters > excerpt_limit)
-runtime/quote.cpp @@ excerpt_limit = 40; @@ excerpt_limit = 41;
-runtime/quote.cpp @@ if (sequence.valid && !is_hidden(sequence.code)) { @@ if (sequence.valid) {
-runtime/hidden_characters.cpp @@ return code <= range.last; @@ return code < range.last;
-runtime/hidden_characters.cpp @@ return c < range.first; @@ return c <= range.first;
-runtime/hidden_ranges.cmake @@ |Zs);") @@ |Zs|Cf);")
-runtime/hidden_ranges.cmake @@ set(start ${block_start}) @@ set(start ${code})
-runtime/utf8.cpp @@ if (lead >= 0xC2 && lead <= 0xDF) { @@ if (lead >= 0xC0 && lead <= 0xDF) {
-runtime/utf8.cpp @@ if (lead == 0xE0) low = 0xA0; @@ if (lead == 0xE0) low = 0x80;
-runtime/utf8.cpp @@ if (lead == 0xF0) low = 0x90; @@ if (lead == 0xF0) low = 0x80;
-runtime/utf8.cpp @@ if (lead == 0xF4) high = 0x8F; @@ if (lead == 0xF4) high = 0xBF;
-runtime/utf8.cpp @@ lead >= 0xF0 && lead <= 0xF4 @@ lead >= 0xF0 && lead <= 0xF7
-runtime/utf8.cpp @@ if (i + k == text.size()) return {0, k, false}; @@ if (i + k == text.size()) return {0, 1, false};
-runtime/utf8.cpp @@ if (next < low || next > high) return {0, k, false}; @@ if (next < low || next > high) return {0, 1, false};
-runtime/utf8.cpp @@ const bool surrogate = code >= 0xD800 && code <= 0xDFFF; @@ const bool surrogate = false;
+runtime/numbers/read.cpp @@ || consume(text, "\t") || consume(text, no_break_space); @@ || consume(text, "\t");
+runtime/numbers/read.cpp @@ std::string_view("\t"), no_break_space} @@ std::string_view("\t")}
+runtime/numbers/read.cpp @@ return c >= '0' && c <= '9'; @@ return c >= '0' && c < '9';
+runtime/numbers/read.cpp @@ return c >= '0' && c <= '9'; @@ return c > '0' && c <= '9';
+runtime/numbers/read.cpp @@ consume(text, "-") || consume(text, minus_sign) @@ consume(text, "-")
+runtime/numbers/read.cpp @@ consume(text, "+"); @@ ;
+runtime/numbers/read.cpp @@ || c != '0'; @@ || c > '1';
+runtime/numbers/read.cpp @@ (c == '.' || c == ',') @@ (c == '.')
+runtime/numbers/read.cpp @@ consume(text, "e") || consume(text, "E") @@ consume(text, "e")
+runtime/numbers/read.cpp @@ ? "e-" : "e"; @@ ? "e" : "e";
+runtime/numbers/read.cpp @@ return text.empty(); @@ return true;
+runtime/numbers/read.cpp @@ return {0, NumberFault::empty}; @@ return {0, NumberFault::not_a_number};
+runtime/numbers/read.cpp @@ if (!split(trimmed, decimal)) return {0, NumberFault::not_a_number}; @@ split(trimmed, decimal);
+runtime/numbers/read.cpp @@ if (end != decimal.ascii.c_str() + decimal.ascii.size()) @@ if (end == nullptr)
+runtime/numbers/read.cpp @@ in_range(value, decimal.has_nonzero_digit) @@ in_range(value, true)
+runtime/numbers/read.cpp @@ if (std::isinf(value)) @@ if (std::isnan(value))
+runtime/numbers/read.cpp @@ return {0, NumberFault::too_large}; @@ return {0, NumberFault::too_small};
+runtime/numbers/read.cpp @@ if (stands_for_nonzero && std::abs(value) @@ if (stands_for_nonzero || std::abs(value)
+runtime/numbers/read.cpp @@ std::abs(value) < std @@ value < std
+runtime/numbers/read.cpp @@ std::abs(value) < std @@ std::abs(value) <= std
+runtime/numbers/read.cpp @@ std::numeric_limits<double>::min() @@ std::numeric_limits<double>::denorm_min()
+runtime/numbers/read.cpp @@ return {0, NumberFault::too_small}; @@ return {0, NumberFault::too_large};
+runtime/numbers/quotient.cpp @@ dividend / divisor @@ dividend * divisor
+runtime/numbers/quotient.cpp @@ dividend != 0.0 @@ dividend == 0.0
+runtime/numbers/write.cpp @@ constexpr int significant_digits = 15; @@ constexpr int significant_digits = 16;
+runtime/numbers/write.cpp @@ if (digits.size() < 2) text += '0'; @@ if (digits.size() < 1) text += '0';
+runtime/numbers/write.cpp @@ exponent < 0 ? "E-" : "E+" @@ exponent > 0 ? "E-" : "E+"
+runtime/numbers/write.cpp @@ if (number.significand == 0) return "0"; @@ if (number.significand == 1) return "0";
+runtime/numbers/write.cpp @@ while (digits.size() > 1 && @@ while (digits.size() > 2 &&
+runtime/numbers/write.cpp @@ number.negative ? "-" : "" @@ number.negative ? "" : ""
+runtime/numbers/write.cpp @@ exponent >= -4 && @@ exponent > -4 &&
+runtime/numbers/write.cpp @@ && exponent < significant_digits @@ && exponent <= significant_digits
+runtime/numbers/write.cpp @@ if (exponent < 0) { @@ if (exponent <= 0) {
+runtime/numbers/write.cpp @@ if (digits.size() <= integer_digits) { @@ if (digits.size() < integer_digits) {
+runtime/numbers/write.cpp @@ if (digits.size() > 1) text.append(".") @@ if (digits.size() > 0) text.append(".")
+runtime/numbers/quotient.cpp @@ !(std::isnormal(dividend) || dividend == 0.0) @@ !std::isfinite(dividend)
+runtime/numbers/quotient.cpp @@ if (dividend == 0.0) return {}; @@ if (dividend < 0.0) return {};
+runtime/numbers/quotient.cpp @@ smallest_significand = 100'000'000'000'000; @@ smallest_significand = 10'000'000'000'000;
+runtime/numbers/quotient.cpp @@ if (significand >= 10 * smallest_significand) { @@ if (significand > 10 * smallest_significand) {
+runtime/numbers/quotient.cpp @@ if (half > 0 || (half == 0 && significand % 2 == 1)) @@ if (half >= 0)
+runtime/numbers/quotient.cpp @@ significand % 2 == 1 @@ significand % 2 == 0
+runtime/numbers/quotient.cpp @@ numerator.shift_left(1); @@ numerator.shift_left(0);
+runtime/numbers/quotient.cpp @@ if (significand == 10 * smallest_significand) { @@ if (significand > 10 * smallest_significand) {
+runtime/numbers/quotient.cpp @@ std::signbit(dividend) != std::signbit(divisor) @@ std::signbit(dividend) == std::signbit(divisor)
+runtime/numbers/quotient.cpp @@ exponent < 0 ? numerator : denominator @@ exponent > 0 ? numerator : denominator
+runtime/numbers/quotient.cpp @@ i < std::min(n, 13) @@ i < std::min(n, 14)
+runtime/numbers/quotient.cpp @@ for (; n > 0; n -= 13) @@ for (; n > 0; n -= 12)
+runtime/numbers/quotient.cpp @@ compare(numerator, unit) >= 0 @@ compare(numerator, unit) > 0
+runtime/numbers/quotient.cpp @@ borrow = words_[i] < taken ? 1 : 0; @@ borrow = words_[i] <= taken ? 1 : 0;
+runtime/numbers/quotient.cpp @@ left.words_.size() < right.words_.size() ? -1 : 1; @@ left.words_.size() > right.words_.size() ? -1 : 1;
+runtime/numbers/quotient.cpp @@ multiply(std::uint32_t{1} << (bits % 32)); @@ multiply(std::uint32_t{1} << (bits % 31));
+runtime/text/quote.cpp @@ if (characters == excerpt_limit) @@ if (characters > excerpt_limit)
+runtime/text/quote.cpp @@ excerpt_limit = 40; @@ excerpt_limit = 41;
+runtime/text/quote.cpp @@ if (sequence.valid && !is_hidden(sequence.code)) { @@ if (sequence.valid) {
+runtime/text/hidden_characters.cpp @@ return code <= range.last; @@ return code < range.last;
+runtime/text/hidden_characters.cpp @@ return c < range.first; @@ return c <= range.first;
+runtime/text/hidden_ranges.cmake @@ |Zs);") @@ |Zs|Cf);")
+runtime/text/hidden_ranges.cmake @@ set(start ${block_start}) @@ set(start ${code})
+runtime/text/utf8.cpp @@ if (lead >= 0xC2 && lead <= 0xDF) { @@ if (lead >= 0xC0 && lead <= 0xDF) {
+runtime/text/utf8.cpp @@ if (lead == 0xE0) low = 0xA0; @@ if (lead == 0xE0) low = 0x80;
+runtime/text/utf8.cpp @@ if (lead == 0xF0) low = 0x90; @@ if (lead == 0xF0) low = 0x80;
+runtime/text/utf8.cpp @@ if (lead == 0xF4) high = 0x8F; @@ if (lead == 0xF4) high = 0xBF;
+runtime/text/utf8.cpp @@ lead >= 0xF0 && lead <= 0xF4 @@ lead >= 0xF0 && lead <= 0xF7
+runtime/text/utf8.cpp @@ if (i + k == text.size()) return {0, k, false}; @@ if (i + k == text.size()) return {0, 1, false};
+runtime/text/utf8.cpp @@ if (next < low || next > high) return {0, k, false}; @@ if (next < low || next > high) return {0, 1, false};
+runtime/text/utf8.cpp @@ const bool surrogate = code >= 0xD800 && code <= 0xDFFF; @@ const bool surrogate = false;
 solver/solver.cpp @@ const std::string_view typed = runtime::trim_spaces(input.text); @@ const std::string_view typed = input.text;
 solver/solver.cpp @@ const bool a_is_zero = a == 0.0; @@ const bool a_is_zero = a != 0.0;
 solver/solver.cpp @@ if (divided.fault == NumberFault::too_large) @@ if (divided.fault != NumberFault::too_large)
 solver/solver.cpp @@ if (divided.fault != NumberFault::none) @@ if (divided.fault == NumberFault::too_large)
-runtime/event_boundary.cpp @@ catch (const std::bad_alloc&) @@ catch (const std::length_error&)
-runtime/event_boundary.cpp @@ catch (const std::exception& error) @@ catch (const std::domain_error& error)
-runtime/event_boundary.cpp @@ if (handler == nullptr) return std::nullopt; @@ ;
-runtime/form.cpp @@ && points < 2048.0f @@ && points <= 2048.0f
+runtime/barrier.cpp @@ catch (const std::bad_alloc&) @@ catch (const std::length_error&)
+runtime/barrier.cpp @@ catch (const std::exception& error) @@ catch (const std::domain_error& error)
+runtime/barrier.cpp @@ if (handler == nullptr) return std::nullopt; @@ ;
+runtime/form/form.cpp @@ && points < 2048.0f @@ && points <= 2048.0f
 LIST
 )
 

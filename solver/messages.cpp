@@ -1,6 +1,6 @@
 #include "solver/messages.h"
 
-#include "runtime/quote.h"
+#include "runtime/text/quote.h"
 
 namespace solver::messages {
 namespace {

@@ -1,7 +1,7 @@
 #include "solver/solver.h"
 
 #include "runtime/error.h"
-#include "runtime/numbers.h"
+#include "runtime/numbers/numbers.h"
 #include "solver/messages.h"
 
 namespace solver {

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "fake_toolkit.h"
+#include "runtime/barrier.h"
 #include "runtime/error.h"
-#include "runtime/event_boundary.h"
 #include "window/project.h"
 
 namespace {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "runtime/form.h"
-#include "runtime/toolkit.h"
+#include "runtime/form/form.h"
+#include "runtime/form/toolkit.h"
 
 struct FakeWidget : runtime::Widget {
     explicit FakeWidget(const runtime::ControlStyle& made_as, runtime::Rect at, std::string_view initial)

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "runtime/error.h"
-#include "runtime/numbers.h"
+#include "runtime/numbers/numbers.h"
 
 namespace {
 

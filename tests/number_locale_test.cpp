@@ -3,7 +3,7 @@
 #include <clocale>
 #include <string>
 
-#include "runtime/numbers.h"
+#include "runtime/numbers/numbers.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "runtime/numbers.h"
+#include "runtime/numbers/numbers.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "runtime/quote.h"
+#include "runtime/text/quote.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <string>
 
-#include "runtime/layout.h"
-#include "runtime/text_box.h"
-#include "runtime/utf16.h"
+#include "runtime/form/caption_fit.h"
+#include "runtime/form/text_box_rule.h"
+#include "runtime/text/utf16.h"
 
 namespace {
 
@@ -55,18 +55,18 @@ struct Fit {
     std::string caption;
     std::optional<float> points;
     runtime::Size box;
-    runtime::CaptionLayout laid_out;
+    runtime::FittedCaption laid_out;
 };
 
-class FittedCaption : public testing::TestWithParam<Fit> {};
+class CaptionFits : public testing::TestWithParam<Fit> {};
 
-TEST_P(FittedCaption, IsBrokenAtSpacesAndShrunkUntilItFits) {
+TEST_P(CaptionFits, IsBrokenAtSpacesAndShrunkUntilItFits) {
     EXPECT_EQ(runtime::fit_caption(GetParam().caption, {GetParam().points}, GetParam().box, measure),
               GetParam().laid_out);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, FittedCaption,
+    Table, CaptionFits,
     testing::Values(
         Fit{"a - ning qiymati", 10, {81, 34}, {{10}, "a - ning\nqiymati"}},  // two lines fit
         Fit{"ab  cd", 8, {100, 14}, {{8}, "ab  cd"}},                        // one line keeps its spaces

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/form_description.h"
+#include "runtime/form/description.h"
 
 namespace window {
 

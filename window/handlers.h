@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/form.h"
+#include "runtime/form/form.h"
 
 namespace window {
 

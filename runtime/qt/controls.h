@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "runtime/toolkit.h"
+#include "runtime/form/toolkit.h"
 
 namespace runtime::qt {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/utf16.h"
+#include "runtime/text/utf16.h"
 
 // The core speaks UTF-8; Qt speaks QString. Texts cross here, with the
 // core's own conversions, so that Qt hands the core what every face does.

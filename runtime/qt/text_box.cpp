@@ -5,9 +5,9 @@
 #include <QGuiApplication>
 #include <QMenu>
 
+#include "runtime/form/text_box_rule.h"
 #include "runtime/messages.h"
 #include "runtime/qt/text.h"
-#include "runtime/text_box.h"
 
 namespace runtime::qt {
 namespace {

@@ -4,7 +4,7 @@
 #include <functional>
 #include <memory>
 
-#include "runtime/toolkit.h"
+#include "runtime/form/toolkit.h"
 
 namespace runtime::qt {
 

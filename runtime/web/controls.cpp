@@ -2,7 +2,7 @@
 
 #include <emscripten.h>
 
-#include "runtime/text_box.h"
+#include "runtime/form/text_box_rule.h"
 #include "runtime/web/dom.h"
 #include "runtime/web/page_call.h"
 #include "runtime/web/text.h"

@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/toolkit.h"
+#include "runtime/form/toolkit.h"
 
 namespace runtime::web {
 

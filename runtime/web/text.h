@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/utf16.h"
+#include "runtime/text/utf16.h"
 
 // Texts cross to the page as UTF-16, converted by the core's own
 // functions, so that the page hands the core what every face does.

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "runtime/toolkit.h"
+#include "runtime/form/toolkit.h"
 
 namespace runtime::web {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "runtime/toolkit.h"
+#include "runtime/form/toolkit.h"
 #include "runtime/win32/owned_handles.h"
 
 namespace runtime::win32 {

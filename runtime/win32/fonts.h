@@ -4,7 +4,7 @@
 #include <optional>
 #include <utility>
 
-#include "runtime/toolkit.h"
+#include "runtime/form/toolkit.h"
 #include "runtime/win32/owned_handles.h"
 
 namespace runtime::win32 {

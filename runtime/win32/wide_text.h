@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/utf16.h"
+#include "runtime/text/utf16.h"
 
 // The core speaks UTF-8; Windows speaks UTF-16. Texts cross here, with the
 // core's own conversions, so that Windows hands the core what every face does.

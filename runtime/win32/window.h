@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/toolkit.h"
+#include "runtime/form/toolkit.h"
 #include "runtime/win32/fonts.h"
 #include "runtime/win32/owned_handles.h"
 

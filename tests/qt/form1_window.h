@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/form.h"
+#include "runtime/form/form.h"
 #include "runtime/qt/text.h"
 #include "runtime/qt/window.h"
 #include "window/project.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/utf16.h"
+#include "runtime/text/utf16.h"
 #include "tests/bad_input_catalogue.h"
 #include "tests/window_cases.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/form.h"
+#include "runtime/form/form.h"
 
 std::string text_of(HWND window);
 std::string clipboard_text();

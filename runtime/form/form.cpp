@@ -1,11 +1,11 @@
-#include "runtime/form.h"
+#include "runtime/form/form.h"
 
 #include <algorithm>
 
-#include "runtime/event_boundary.h"
-#include "runtime/layout.h"
+#include "runtime/barrier.h"
+#include "runtime/form/caption_fit.h"
+#include "runtime/form/text_box_rule.h"
 #include "runtime/messages.h"
-#include "runtime/text_box.h"
 
 namespace runtime {
 namespace {
@@ -153,7 +153,7 @@ void Form::lay_out(Control& control) {
         const Size visible{std::min(box.width, client_.width - box.left),
                            std::min(box.height, client_.height - box.top)};
         const Measure measure = [this](std::string_view text, Font font) { return window_->measure(text, font); };
-        CaptionLayout fitted = fit_caption(control.caption(), control.font(), visible, measure);
+        FittedCaption fitted = fit_caption(control.caption(), control.font(), visible, measure);
         show_in(control, box, fitted.font, std::move(fitted.text));
     } else {
         show_in(control, box, control.font(), control.caption());

@@ -1,4 +1,4 @@
-#include "runtime/text_box.h"
+#include "runtime/form/text_box_rule.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "runtime/exact_rounding.h"
-#include "runtime/numbers.h"
+#include "runtime/numbers/numbers.h"
+#include "runtime/numbers/quotient.h"
 
 namespace runtime {
 namespace {
@@ -18,7 +18,7 @@ std::string exponent_text(int exponent) {
 
 // The digits as they are shown: only the decimal point moves and trailing
 // zeros go; the rounding is done.
-std::string layout(const Decimal& number) {
+std::string digits_as_shown(const Decimal& number) {
     if (number.significand == 0) return "0";
     std::string digits = std::to_string(number.significand);
     const int exponent = number.exponent + significant_digits - 1;  // of the first digit
@@ -48,6 +48,8 @@ std::string layout(const Decimal& number) {
 
 std::string to_text(double value) { return quotient_text(value, 1); }
 
-std::string quotient_text(double dividend, double divisor) { return layout(round_quotient(dividend, divisor)); }
+std::string quotient_text(double dividend, double divisor) {
+    return digits_as_shown(round_quotient(dividend, divisor));
+}
 
 }  // namespace runtime

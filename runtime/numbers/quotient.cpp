@@ -1,4 +1,4 @@
-#include "runtime/exact_rounding.h"
+#include "runtime/numbers/quotient.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,6 +7,7 @@
 
 #include "runtime/error.h"
 #include "runtime/messages.h"
+#include "runtime/numbers/numbers.h"
 
 namespace runtime {
 namespace {
@@ -159,5 +160,7 @@ Decimal round_quotient(double dividend, double divisor) {
         return {std::signbit(dividend) != std::signbit(divisor), significand, exponent};
     }
 }
+
+Number divide(double dividend, double divisor) { return in_range(dividend / divisor, dividend != 0.0); }
 
 }  // namespace runtime

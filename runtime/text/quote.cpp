@@ -1,9 +1,9 @@
-#include "runtime/quote.h"
+#include "runtime/text/quote.h"
 
 #include <cstddef>
 
-#include "runtime/hidden_characters.h"
-#include "runtime/utf8.h"
+#include "runtime/text/hidden_characters.h"
+#include "runtime/text/utf8.h"
 
 namespace runtime {
 namespace {

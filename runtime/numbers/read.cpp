@@ -1,9 +1,10 @@
 #include <clocale>
+#include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <string>
 
-#include "runtime/number_range.h"
-#include "runtime/numbers.h"
+#include "runtime/numbers/numbers.h"
 
 namespace runtime {
 namespace {
@@ -18,6 +19,12 @@ bool consume(std::string_view& text, std::string_view prefix) {
 }
 
 }  // namespace
+
+Number in_range(double value, bool stands_for_nonzero) {
+    if (std::isinf(value)) return {0, NumberFault::too_large};
+    if (stands_for_nonzero && std::abs(value) < std::numeric_limits<double>::min()) return {0, NumberFault::too_small};
+    return {value, NumberFault::none};
+}
 
 std::string_view trim_spaces(std::string_view text) {
     for (bool trimmed = true; trimmed;) {

@@ -1,4 +1,4 @@
-#include "runtime/layout.h"
+#include "runtime/form/caption_fit.h"
 
 #include <algorithm>
 #include <cmath>
@@ -54,7 +54,7 @@ Lines break_lines(std::string_view caption, Font font, Size box, const Measure& 
 
 }  // namespace
 
-CaptionLayout fit_caption(std::string_view caption, Font font, Size box, const Measure& measure) {
+FittedCaption fit_caption(std::string_view caption, Font font, Size box, const Measure& measure) {
     Lines lines = break_lines(caption, font, box, measure);
     if (lines.fit || !font.points || *font.points - points_step < smallest_points) return {font, std::move(lines.text)};
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "runtime/toolkit.h"
+#include "runtime/form/toolkit.h"
 
 // Where controls go and how captions are set in their boxes, the same for
 // every toolkit.
@@ -23,10 +23,10 @@ using Measure = std::function<Size(std::string_view text, Font font)>;
 
 // A caption as a box of fixed size shows it: the font it is drawn in, and
 // its text with a line break wherever a line ends.
-struct CaptionLayout {
+struct FittedCaption {
     Font font;
     std::string text;
-    bool operator==(const CaptionLayout&) const = default;
+    bool operator==(const FittedCaption&) const = default;
 };
 
 // Lines are broken at spaces, as every toolkit breaks them. A caption that
@@ -34,6 +34,6 @@ struct CaptionLayout {
 // half points down to 6, at which it does: smaller type can still be read,
 // a cut caption cannot. With the toolkit's default font, whose size the
 // runtime does not know, the caption is only broken into lines.
-CaptionLayout fit_caption(std::string_view caption, Font font, Size box, const Measure& measure);
+FittedCaption fit_caption(std::string_view caption, Font font, Size box, const Measure& measure);
 
 }  // namespace runtime

@@ -1,4 +1,4 @@
-#include "runtime/hidden_characters.h"
+#include "runtime/text/hidden_characters.h"
 
 #include <algorithm>
 #include <array>

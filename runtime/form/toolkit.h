@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/form_description.h"
+#include "runtime/form/description.h"
 
 // The seam between the runtime and a toolkit. A backend supplies these
 // primitives and nothing more; every behaviour built on them (the form from

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "runtime/error.h"
+#include "runtime/form/toolkit.h"
 #include "runtime/project.h"
-#include "runtime/toolkit.h"
 
 namespace runtime {
 

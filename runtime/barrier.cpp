@@ -1,4 +1,4 @@
-#include "runtime/event_boundary.h"
+#include "runtime/barrier.h"
 
 #include <exception>
 #include <new>

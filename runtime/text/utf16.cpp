@@ -1,6 +1,6 @@
-#include "runtime/utf16.h"
+#include "runtime/text/utf16.h"
 
-#include "runtime/utf8.h"
+#include "runtime/text/utf8.h"
 
 namespace runtime {
 namespace {
