@@ -1,5 +1,6 @@
 #include "fuzz/answer_invariants.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -7,8 +8,11 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "fuzz/reference_reading.h"
 #include "fuzz/unicode_data.h"
+#include "fuzz/utf8.h"
 #include "runtime/error.h"
 #include "runtime/numbers/numbers.h"
 #include "runtime/text/quote.h"
@@ -39,32 +43,11 @@ void require(bool holds, std::string_view rule, std::string_view result) {
     if (!holds) broken(rule, result);
 }
 
-std::optional<double> read(std::string_view text) {
-    const runtime::Number read = runtime::read_number(text);
-    if (read.fault != runtime::NumberFault::none) return std::nullopt;
-    return read.value;
-}
+using Kind = Reading::Kind;
+using Range = Reading::Range;
 
-// Code points of valid UTF-8, or nullopt; written apart from the runtime's
-// own decoder so that one cannot vouch for itself.
-std::optional<std::u32string> decode(std::string_view text) {
-    std::u32string out;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<std::uint8_t>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
-        if (length == 0 || lead > 0xF4 || i + length > text.size()) return std::nullopt;
-        char32_t code = length == 1 ? lead : lead & (0x7Fu >> length);
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<std::uint8_t>(text[i + k]);
-            if ((next & 0xC0u) != 0x80u) return std::nullopt;
-            code = (code << 6) | (next & 0x3Fu);
-        }
-        constexpr std::array<char32_t, 5> shortest{0, 0, 0x80, 0x800, 0x10000};
-        if (code < shortest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return std::nullopt;
-        out += code;
-        i += length;
-    }
-    return out;
+bool surely_refused(const Reading& reading) {
+    return reading.kind != Kind::number || reading.range == Range::too_large || reading.range == Range::too_small;
 }
 
 // A code point in UTF-8, surrogates too, in the three bytes a lenient
@@ -105,12 +88,41 @@ void check_excerpt(std::string_view excerpt, std::string_view typed, std::string
     }
 }
 
-// The forms a message about one coefficient may take.
-void check_input_error(std::string_view message, Coefficient which, std::string_view typed) {
-    if (message == solver::messages::empty_value(which)) return;
+// The reason a message about one coefficient must give, for what the
+// reference reading found; a number may be refused only as out of range.
+std::vector<std::string_view> verdicts(const Reading& reading, std::string_view message) {
+    switch (reading.kind) {
+        case Kind::empty:
+            broken("an empty box is said to be empty", message);
+        case Kind::not_a_number:
+            return {"son emas"};
+        case Kind::zero_denominator:
+            return {"son emas, chunki nolga bo'lish mumkin emas"};
+        case Kind::improper_fraction:
+            return {"son emas, chunki aralash sonning kasr qismi 0 dan katta va 1 dan kichik bo'ladi"};
+        case Kind::bad_group:
+            return {"son emas, chunki raqamlar uchtadan guruhlanadi"};
+        case Kind::number:
+            break;
+    }
+    switch (reading.range) {
+        case Range::too_large:
+            return {"juda katta"};
+        case Range::too_small:
+            return {"juda kichik"};
+        case Range::unsure:
+            return {"juda katta", "juda kichik"};
+        case Range::inside:
+            break;
+    }
+    broken("a number a double holds is not refused", message);
+}
+
+void check_input_error(std::string_view message, Coefficient which, std::string_view typed, const Reading& reading) {
+    if (reading.kind == Kind::empty && message == solver::messages::empty_value(which)) return;
     const std::string subject = which == Coefficient::a ? "a ning qiymati " : "b ning qiymati ";
-    for (std::string_view verdict : {"son emas: ", "juda katta: ", "juda kichik: "}) {
-        const std::string head = subject + std::string(verdict) + std::string(open_quote);
+    for (const std::string_view verdict : verdicts(reading, message)) {
+        const std::string head = subject + std::string(verdict) + ": " + std::string(open_quote);
         if (message.starts_with(head) && message.ends_with(close_quote) &&
             message.size() >= head.size() + close_quote.size()) {
             check_excerpt(message.substr(head.size(), message.size() - head.size() - close_quote.size()), typed,
@@ -118,22 +130,25 @@ void check_input_error(std::string_view message, Coefficient which, std::string_
             return;
         }
     }
-    broken("an input error has one of the Uzbek forms", message);
+    broken("an input error gives the reason the reference reading finds", message);
 }
 
-void check_error(const runtime::Error& error, std::string_view a_text, std::string_view b_text) {
+void check_error(const runtime::Error& error, std::string_view a_text, const Reading& a, std::string_view b_text,
+                 const Reading& b) {
     const std::string_view message = error.what();
-    if (!read(a_text)) {
-        require(error.control() == a_source, "a bad a is reported first, as a", message);
-        check_input_error(message, Coefficient::a, a_text);
-    } else if (!read(b_text)) {
-        require(error.control() == b_source, "a bad b is reported as b", message);
-        check_input_error(message, Coefficient::b, b_text);
-    } else {
-        require(error.control().empty(), "a failed division names no box", message);
-        require(message == solver::messages::result_too_large || message == solver::messages::result_too_small,
-                "two good numbers fail only with a quotient out of range", message);
+    if (error.control() == a_source) {
+        check_input_error(message, Coefficient::a, a_text, a);
+        return;
     }
+    require(!surely_refused(a), "a bad a is reported first, as a", message);
+    if (error.control() == b_source) {
+        check_input_error(message, Coefficient::b, b_text, b);
+        return;
+    }
+    require(!surely_refused(b), "a bad b is reported as b", message);
+    require(error.control().empty(), "a failed division names no box", message);
+    require(message == solver::messages::result_too_large || message == solver::messages::result_too_small,
+            "two good numbers fail only with a quotient out of range", message);
 }
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
@@ -144,7 +159,7 @@ std::size_t digits_at(std::string_view text, std::size_t from) {
     return end - from;
 }
 
-// -?D+(.D+)?(E[+-]DD+)? with no redundant zero, at most 15 significant digits.
+// -?D+(,D+)?(E[+-]DD+)? with no redundant zero, at most 15 significant digits.
 void check_number_shape(std::string_view number, std::string_view answer) {
     std::size_t i = number.starts_with('-') ? 1 : 0;
     const std::size_t integer = digits_at(number, i);
@@ -160,7 +175,7 @@ void check_number_shape(std::string_view number, std::string_view answer) {
     };
     count(number.substr(i, integer));
     i += integer;
-    if (i < number.size() && number[i] == '.') {
+    if (i < number.size() && number[i] == ',') {
         const std::size_t fraction = digits_at(number, i + 1);
         require(fraction > 0 && number[i + fraction] != '0', "a fraction has digits and no trailing zero", answer);
         count(number.substr(i + 1, fraction));
@@ -197,31 +212,65 @@ std::optional<long double> rounded_quotient(double b, double a) {
     return written.starts_with('-') ? -magnitude : magnitude;
 }
 
-void check_answer_text(const std::string& answer, std::string_view a_text, std::string_view b_text) {
-    const auto a = read(a_text);
-    const auto b = read(b_text);
-    if (!a || !b) broken("an answer comes only from two numbers", answer);
+// The value the runtime took for a coefficient that led to an answer: the
+// reference's nearest double, or near its value where it knows only that.
+double taken_value(const Reading& reading, std::string_view text, std::string_view answer) {
+    require(!surely_refused(reading), "an answer comes only from two numbers", answer);
+    const double value = runtime::read_number(text).value;
+    if (reading.value) {
+        require(value == *reading.value, "a number is read as the double nearest to it", answer);
+    } else if (reading.approximate) {
+        require(std::abs(value - *reading.approximate) <= std::abs(*reading.approximate) * 0x1p-52L,
+                "a number is read as a double near it", answer);
+    }
+    return value;
+}
+
+std::string with_point(std::string_view number) {
+    std::string text(number);
+    std::replace(text.begin(), text.end(), ',', '.');
+    return text;
+}
+
+// Pasted back into a box, the number shown reads as the double nearest to
+// it, wherever that is a normal double (not for the few answers whose 15
+// digits round past the largest or below the smallest).
+void check_pasted_back(std::string_view number, std::string_view answer) {
+    const double nearest = std::strtod(with_point(number).c_str(), nullptr);
+    if (!std::isnormal(nearest)) return;
+    const runtime::Number pasted = runtime::read_number(number);
+    require(pasted.fault == runtime::NumberFault::none && pasted.value == nearest,
+            "an answer pasted into a box reads as itself", answer);
+    const Reading reference = read_reference(number);
+    require(reference.value == nearest, "the reference reads an answer as itself", answer);
+}
+
+void check_answer_text(const std::string& answer, std::string_view a_text, const Reading& a_reading,
+                       std::string_view b_text, const Reading& b_reading) {
+    const double a = taken_value(a_reading, a_text, answer);
+    const double b = taken_value(b_reading, b_text, answer);
     if (answer == solver::infinitely_many) {
-        require(*a == 0.0 && *b == 0.0, "every x solves 0x = 0 only", answer);
+        require(a == 0.0 && b == 0.0, "every x solves 0x = 0 only", answer);
         return;
     }
     if (answer == solver::none) {
-        require(*a == 0.0 && *b != 0.0, "no x solves 0x = b for b other than 0 only", answer);
+        require(a == 0.0 && b != 0.0, "no x solves 0x = b for b other than 0 only", answer);
         return;
     }
     const std::string head = std::string(solver::exactly_one) + std::string(solver::x_equals);
     require(answer.starts_with(head), "the answer is one of the three forms", answer);
-    require(*a != 0.0, "one solution only for a other than 0", answer);
+    require(a != 0.0, "one solution only for a other than 0", answer);
 
     const std::string_view number = std::string_view(answer).substr(head.size());
     check_number_shape(number, answer);
     require(number != "-0", "never -0", answer);
+    check_pasted_back(number, answer);
 
-    const double quotient = *b / *a;
-    require(std::isnormal(quotient) || *b == 0.0, "an answer only for a quotient a normal double holds", answer);
+    const double quotient = b / a;
+    require(std::isnormal(quotient) || b == 0.0, "an answer only for a quotient a normal double holds", answer);
     // Long double keeps the text apart from the double arithmetic under test.
-    const long double shown = std::strtold(std::string(number).c_str(), nullptr);
-    const auto expected = rounded_quotient(*b, *a);
+    const long double shown = std::strtold(with_point(number).c_str(), nullptr);
+    const auto expected = rounded_quotient(b, a);
     if (expected) {
         require(shown == *expected, "the number is the exact quotient rounded to 15 digits", answer);
     } else {
@@ -242,14 +291,16 @@ void check_every_code_point() {
 }
 
 void check_answer(std::string_view a_text, std::string_view b_text) {
+    const Reading a = read_reference(a_text);
+    const Reading b = read_reference(b_text);
     std::string answer;
     try {
         answer = solver::answer({a_text, a_source}, {b_text, b_source});
     } catch (const runtime::Error& error) {
-        check_error(error, a_text, b_text);
+        check_error(error, a_text, a, b_text, b);
         return;
     }
-    check_answer_text(answer, a_text, b_text);
+    check_answer_text(answer, a_text, a, b_text, b);
 }
 
 }  // namespace fuzz

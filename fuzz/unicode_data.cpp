@@ -12,14 +12,21 @@ namespace {
 
 constexpr char32_t code_points = 0x110000;
 
-std::vector<bool> read_shown() {
+// Per code point: drawn as itself (not of a hidden category), and a space
+// separator.
+struct Categories {
+    std::vector<bool> shown = std::vector<bool>(code_points, false);
+    std::vector<bool> space = std::vector<bool>(code_points, false);
+};
+
+Categories read_categories() {
     std::ifstream data(TENGLAMA_UNICODE_DATA);
     if (!data) {
         std::fprintf(stderr, "cannot read %s\n", TENGLAMA_UNICODE_DATA);
         std::abort();
     }
     const std::set<std::string> hidden_categories{"Cc", "Cf", "Zl", "Zp", "Cs", "Co"};
-    std::vector<bool> shown(code_points, false);
+    Categories categories;
     char32_t block_start = 0;
     // code;name;category;... with a block of characters given by its
     // "<..., First>" and "<..., Last>" lines.
@@ -33,17 +40,24 @@ std::vector<bool> read_shown() {
             continue;
         }
         const char32_t first = name_text.ends_with(", Last>") ? block_start : code;
-        const bool is_shown = hidden_categories.count(line.substr(category, 2)) == 0;
-        for (char32_t c = first; c <= code; ++c) shown[c] = is_shown;
+        const std::string category_text = line.substr(category, 2);
+        for (char32_t c = first; c <= code; ++c) {
+            categories.shown[c] = hidden_categories.count(category_text) == 0;
+            categories.space[c] = category_text == "Zs";
+        }
     }
-    return shown;
+    return categories;
+}
+
+const Categories& from_unicode_data() {
+    static const Categories read = read_categories();
+    return read;
 }
 
 }  // namespace
 
-bool hidden_by_unicode_data(char32_t code) {
-    static const std::vector<bool> shown = read_shown();
-    return code >= code_points || !shown[code];
-}
+bool hidden_by_unicode_data(char32_t code) { return code >= code_points || !from_unicode_data().shown[code]; }
+
+bool space_by_unicode_data(char32_t code) { return code < code_points && from_unicode_data().space[code]; }
 
 }  // namespace fuzz

@@ -9,4 +9,7 @@ namespace fuzz {
 // Zp, Cs or Co, or not listed at all (Cn, noncharacters included).
 bool hidden_by_unicode_data(char32_t code);
 
+// Whether the code point is a space separator (general category Zs).
+bool space_by_unicode_data(char32_t code);
+
 }  // namespace fuzz

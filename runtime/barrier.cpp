@@ -21,10 +21,9 @@ Error current_error() noexcept {
     }
 }
 
-std::optional<Error> run_handler(Handler handler, Form& form) noexcept {
-    if (handler == nullptr) return std::nullopt;
+std::optional<Error> guard(const std::function<void()>& call) noexcept {
     try {
-        handler(form);
+        call();
         return std::nullopt;
     } catch (...) {
         return current_error();

@@ -1,14 +1,16 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include "runtime/error.h"
-#include "runtime/project.h"
 
 namespace runtime {
 
-// Runs one handler. Handlers trap no errors; whatever leaves one is caught
-// here and returned, for the form to show while the program goes on.
-std::optional<Error> run_handler(Handler handler, Form& form) noexcept;
+// The one place errors stop. Handlers trap no errors, and no toolkit
+// callback may let one through: `call` runs here, and whatever leaves it
+// comes back as the error the user reads, for the form to show while the
+// program goes on.
+std::optional<Error> guard(const std::function<void()>& call) noexcept;
 
 }  // namespace runtime

@@ -9,9 +9,15 @@ namespace runtime::messages {
 
 std::string out_of_memory();
 std::string internal_fault(std::string_view detail);
+// A window the toolkit could not make, and why: for the box that says so.
+std::string cannot_make_window(std::string_view cause);
 // Start-up with no window to show: one line for standard error.
 std::string no_display(std::string_view program);
 std::string cannot_open_display(std::string_view program, std::string_view display);
+// The toolkit's way to the screen (its platform plugin) is missing, or
+// would not start.
+std::string no_platform(std::string_view program, std::string_view platform);
+std::string platform_failed(std::string_view program, std::string_view platform);
 
 // Context menus.
 inline constexpr std::string_view copy = "Nusxa olish";

@@ -16,18 +16,24 @@ int start(const ProjectDescription& project) {
     } catch (const NoDisplay& error) {
         report_without_window(error.what());
         return EXIT_FAILURE;
+    } catch (...) {
+        // With no toolkit there is no box to show it in either.
+        report_without_window(current_error().what());
+        return EXIT_FAILURE;
     }
-    return run(project, *toolkit);
+    const int status = run(project, *toolkit);
+    if (toolkit->host_runs_loop()) static_cast<void>(toolkit.release());  // the form holds it
+    return status;
 }
 
 int run(const ProjectDescription& project, Toolkit& toolkit) {
     try {
-        // On the heap: where the host owns the event loop (a web page),
-        // toolkit.run() leaves this frame without unwinding it, the stack
-        // beneath is reused by every later call, and the form must outlive it.
-        const auto form = std::make_unique<Form>(project, toolkit);
+        auto form = std::make_unique<Form>(project, toolkit);
         form->show();
-        return toolkit.run();
+        const int status = toolkit.run();
+        // The host calls into the form from now on; the page's end ends it.
+        if (toolkit.host_runs_loop()) static_cast<void>(form.release());
+        return status;
     } catch (...) {
         // The half-built form is gone by now; the box stands alone.
         toolkit.show_error(project.startup_form.caption, current_error().what());
@@ -36,7 +42,8 @@ int run(const ProjectDescription& project, Toolkit& toolkit) {
 }
 
 void report_without_window(std::string_view message) noexcept {
-    std::fprintf(stderr, "%.*s\n", static_cast<int>(message.size()), message.data());
+    std::fwrite(message.data(), 1, message.size(), stderr);
+    std::fputc('\n', stderr);
     std::fflush(stderr);
 }
 

@@ -8,8 +8,9 @@ namespace runtime {
 
 class Toolkit;
 
-// Opens the toolkit, then runs the project on it. With no display it says
-// so in one line on standard error and returns 1.
+// Opens the toolkit, then runs the project on it. Where no toolkit opens
+// (no display, or none it can use), it says why in one line on standard
+// error and returns 1.
 int start(const ProjectDescription& project);
 
 // Builds the start-up form, runs its Load handler, shows it and runs the

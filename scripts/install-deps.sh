@@ -20,7 +20,7 @@ test=(
   locales                                            # the comma-separator locale the number tests make
   g++-mingw-w64-i686 g++-mingw-w64-x86-64            # the Windows program
   wine wine64 wine32:i386                            # running it here
-  xvfb xauth openbox                                 # a virtual display to test on
+  xvfb xauth openbox xdotool                         # a virtual display to test on, resized as its manager would
   librsvg2-bin imagemagick icoutils python3          # icons from the SVG source; checking icons and the .exe
   clang                                              # the fuzzer and its sanitizers (runtime below)
   git clang-tidy cppcheck                            # static analysis of the files git tracks,

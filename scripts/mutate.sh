@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # A mutation check of the core: does the core suite notice when a line of
-# the numbers, the quoting, the solver or the event boundary is broken?
+# the numbers (their reading, fractions and digit groups among it, their
+# writing and exact arithmetic), the quoting, the solver or the event
+# boundary is broken?
 # Each mutant below changes one line: in FILE, the TEXT found on exactly one
 # line becomes the REPLACEMENT. For each, the core suite is rebuilt (the
 # linux preset, only tenglama_core_tests) and run; the mutant is killed
@@ -20,21 +22,40 @@ target_share=90
 
 # FILE @@ TEXT @@ REPLACEMENT
 mutants=$(cat <<'LIST'
-runtime/numbers/read.cpp @@ || consume(text, "\t") || consume(text, no_break_space); @@ || consume(text, "\t");
-runtime/numbers/read.cpp @@ std::string_view("\t"), no_break_space} @@ std::string_view("\t")}
+runtime/numbers/read.cpp @@ "\xE2\x80\xAF", "\xE2\x81\x9F", "\xE3\x80\x80"}; @@ "\xE2\x80\xAF", "\xE2\x81\x9F", " "};
+runtime/numbers/read.cpp @@ if (text.ends_with(space)) { @@ if (text.ends_with(space) && space.size() == 1) {
+runtime/numbers/read.cpp @@ "\xE2\x80\xAF", "\xE2\x80\x89"}; @@ "\xE2\x80\xAF", " "};
 runtime/numbers/read.cpp @@ return c >= '0' && c <= '9'; @@ return c >= '0' && c < '9';
 runtime/numbers/read.cpp @@ return c >= '0' && c <= '9'; @@ return c > '0' && c <= '9';
 runtime/numbers/read.cpp @@ consume(text, "-") || consume(text, minus_sign) @@ consume(text, "-")
 runtime/numbers/read.cpp @@ consume(text, "+"); @@ ;
-runtime/numbers/read.cpp @@ || c != '0'; @@ || c > '1';
-runtime/numbers/read.cpp @@ (c == '.' || c == ',') @@ (c == '.')
+runtime/numbers/read.cpp @@ well_grouped = well_grouped && group.size() == 3; @@ well_grouped = well_grouped && group.size() >= 2;
+runtime/numbers/read.cpp @@ if (grouped && first.size() > 3) @@ if (grouped && first.size() > 4)
+runtime/numbers/read.cpp @@ while (!first.empty() && consume_any @@ while (consume_any
+runtime/numbers/read.cpp @@ if (group.empty()) return false; @@ if (group.empty()) break;
+runtime/numbers/read.cpp @@ if (!consume(text, ".") && !consume(text, ",")) return; @@ if (!consume(text, ".")) return;
+runtime/numbers/read.cpp @@ return text.empty() && !number.digits.empty(); @@ return text.empty();
+runtime/numbers/read.cpp @@ return text.empty() && !number.digits.empty(); @@ return !number.digits.empty();
 runtime/numbers/read.cpp @@ consume(text, "e") || consume(text, "E") @@ consume(text, "e")
 runtime/numbers/read.cpp @@ ? "e-" : "e"; @@ ? "e" : "e";
-runtime/numbers/read.cpp @@ return text.empty(); @@ return true;
+runtime/numbers/read.cpp @@ if (digits.empty()) return {0, NumberFault::not_a_number}; @@ ;
+runtime/numbers/read.cpp @@ if (!text.empty() || mantissa.digits.empty()) @@ if (!text.empty())
+runtime/numbers/read.cpp @@ ascii.size() - mantissa.decimals @@ ascii.size()
+runtime/numbers/read.cpp @@ mantissa.digits.find_first_not_of('0') != std::string::npos; @@ true;
+runtime/numbers/read.cpp @@ (cut == std::string_view::npos || at > cut) @@ cut == std::string_view::npos
+runtime/numbers/read.cpp @@ const bool mixed = cut != std::string_view::npos; @@ const bool mixed = false;
+runtime/numbers/read.cpp @@ || whole.empty() || @@ ||
+runtime/numbers/read.cpp @@ || !whole_text.empty())) { @@ )) {
+runtime/numbers/read.cpp @@ if (bottom.is_zero()) return @@ if (!bottom.is_zero()) return
+runtime/numbers/read.cpp @@ bottom.multiply_by_power_of_ten(static_cast<int>(numerator.decimals)); @@ bottom.multiply_by_power_of_ten(static_cast<int>(denominator.decimals));
+runtime/numbers/read.cpp @@ top.multiply_by_power_of_ten(static_cast<int>(denominator.decimals)); @@ top.multiply_by_power_of_ten(0);
+runtime/numbers/read.cpp @@ compare(top, bottom) >= 0 @@ compare(top, bottom) > 0
+runtime/numbers/read.cpp @@ if (top.is_zero() || compare @@ if (compare
+runtime/numbers/read.cpp @@ whole_part.multiply(bottom); @@ whole_part.multiply(1);
+runtime/numbers/read.cpp @@ top.add(whole_part); @@ top.add(Natural());
+runtime/numbers/read.cpp @@ const bool nonzero = !top.is_zero(); @@ const bool nonzero = true;
+runtime/numbers/read.cpp @@ if (negative) read.value @@ if (!negative) read.value
 runtime/numbers/read.cpp @@ return {0, NumberFault::empty}; @@ return {0, NumberFault::not_a_number};
-runtime/numbers/read.cpp @@ if (!split(trimmed, decimal)) return {0, NumberFault::not_a_number}; @@ split(trimmed, decimal);
-runtime/numbers/read.cpp @@ if (end != decimal.ascii.c_str() + decimal.ascii.size()) @@ if (end == nullptr)
-runtime/numbers/read.cpp @@ in_range(value, decimal.has_nonzero_digit) @@ in_range(value, true)
 runtime/numbers/read.cpp @@ if (std::isinf(value)) @@ if (std::isnan(value))
 runtime/numbers/read.cpp @@ return {0, NumberFault::too_large}; @@ return {0, NumberFault::too_small};
 runtime/numbers/read.cpp @@ if (stands_for_nonzero && std::abs(value) @@ if (stands_for_nonzero || std::abs(value)
@@ -42,8 +63,22 @@ runtime/numbers/read.cpp @@ std::abs(value) < std @@ value < std
 runtime/numbers/read.cpp @@ std::abs(value) < std @@ std::abs(value) <= std
 runtime/numbers/read.cpp @@ std::numeric_limits<double>::min() @@ std::numeric_limits<double>::denorm_min()
 runtime/numbers/read.cpp @@ return {0, NumberFault::too_small}; @@ return {0, NumberFault::too_large};
-runtime/numbers/quotient.cpp @@ dividend / divisor @@ dividend * divisor
-runtime/numbers/quotient.cpp @@ dividend != 0.0 @@ dividend == 0.0
+runtime/numbers/quotient.cpp @@ in_range(dividend / divisor, @@ in_range(dividend * divisor,
+runtime/numbers/quotient.cpp @@ divisor, dividend != 0.0) @@ divisor, dividend == 0.0)
+runtime/numbers/quotient.cpp @@ if (numerator.is_zero()) return 0; @@ if (numerator.is_zero()) return 1;
+runtime/numbers/quotient.cpp @@ const int shift = 63 - @@ const int shift = 64 -
+runtime/numbers/quotient.cpp @@ std::bit_width(quotient)) - 53; @@ std::bit_width(quotient)) - 52;
+runtime/numbers/quotient.cpp @@ if (rest > half || @@ if (rest >= half ||
+runtime/numbers/quotient.cpp @@ (!numerator.is_zero() || mantissa % 2 == 1) @@ (mantissa % 2 == 1)
+runtime/numbers/quotient.cpp @@ mantissa % 2 == 1 @@ mantissa % 2 == 0
+runtime/numbers/quotient.cpp @@ dropped - shift); @@ dropped + shift);
+runtime/numbers/natural.cpp @@ std::min<std::size_t>(9, digits.size()) @@ std::min<std::size_t>(10, digits.size())
+runtime/numbers/natural.cpp @@ factor *= 10; @@ factor *= 9;
+runtime/numbers/natural.cpp @@ return 32 * static_cast<int>(words_.size() - 1) @@ return 31 * static_cast<int>(words_.size() - 1)
+runtime/numbers/natural.cpp @@ * factor.words_[k] + product[i + k]; @@ * factor.words_[k];
+runtime/numbers/natural.cpp @@ words_.resize(other.words_.size(), 0); @@ words_.resize(words_.size(), 0);
+runtime/numbers/natural.cpp @@ shift_left(n); @@ shift_left(0);
+runtime/numbers/write.cpp @@ decimal_comma = ","; @@ decimal_comma = ".";
 runtime/numbers/write.cpp @@ constexpr int significant_digits = 15; @@ constexpr int significant_digits = 16;
 runtime/numbers/write.cpp @@ if (digits.size() < 2) text += '0'; @@ if (digits.size() < 1) text += '0';
 runtime/numbers/write.cpp @@ exponent < 0 ? "E-" : "E+" @@ exponent > 0 ? "E-" : "E+"
@@ -54,8 +89,8 @@ runtime/numbers/write.cpp @@ exponent >= -4 && @@ exponent > -4 &&
 runtime/numbers/write.cpp @@ && exponent < significant_digits @@ && exponent <= significant_digits
 runtime/numbers/write.cpp @@ if (exponent < 0) { @@ if (exponent <= 0) {
 runtime/numbers/write.cpp @@ if (digits.size() <= integer_digits) { @@ if (digits.size() < integer_digits) {
-runtime/numbers/write.cpp @@ if (digits.size() > 1) text.append(".") @@ if (digits.size() > 0) text.append(".")
-runtime/numbers/quotient.cpp @@ !(std::isnormal(dividend) || dividend == 0.0) @@ !std::isfinite(dividend)
+runtime/numbers/write.cpp @@ if (digits.size() > 1) text.append(decimal_comma) @@ if (digits.size() > 0) text.append(decimal_comma)
+runtime/numbers/quotient.cpp @@ (!std::isnormal(dividend) && dividend != 0.0) @@ !std::isfinite(dividend)
 runtime/numbers/quotient.cpp @@ if (dividend == 0.0) return {}; @@ if (dividend < 0.0) return {};
 runtime/numbers/quotient.cpp @@ smallest_significand = 100'000'000'000'000; @@ smallest_significand = 10'000'000'000'000;
 runtime/numbers/quotient.cpp @@ if (significand >= 10 * smallest_significand) { @@ if (significand > 10 * smallest_significand) {
@@ -65,12 +100,12 @@ runtime/numbers/quotient.cpp @@ numerator.shift_left(1); @@ numerator.shift_left
 runtime/numbers/quotient.cpp @@ if (significand == 10 * smallest_significand) { @@ if (significand > 10 * smallest_significand) {
 runtime/numbers/quotient.cpp @@ std::signbit(dividend) != std::signbit(divisor) @@ std::signbit(dividend) == std::signbit(divisor)
 runtime/numbers/quotient.cpp @@ exponent < 0 ? numerator : denominator @@ exponent > 0 ? numerator : denominator
-runtime/numbers/quotient.cpp @@ i < std::min(n, 13) @@ i < std::min(n, 14)
-runtime/numbers/quotient.cpp @@ for (; n > 0; n -= 13) @@ for (; n > 0; n -= 12)
-runtime/numbers/quotient.cpp @@ compare(numerator, unit) >= 0 @@ compare(numerator, unit) > 0
-runtime/numbers/quotient.cpp @@ borrow = words_[i] < taken ? 1 : 0; @@ borrow = words_[i] <= taken ? 1 : 0;
-runtime/numbers/quotient.cpp @@ left.words_.size() < right.words_.size() ? -1 : 1; @@ left.words_.size() > right.words_.size() ? -1 : 1;
-runtime/numbers/quotient.cpp @@ multiply(std::uint32_t{1} << (bits % 32)); @@ multiply(std::uint32_t{1} << (bits % 31));
+runtime/numbers/natural.cpp @@ i < std::min(n, 13) @@ i < std::min(n, 14)
+runtime/numbers/natural.cpp @@ for (; n > 0; n -= 13) @@ for (; n > 0; n -= 12)
+runtime/numbers/natural.cpp @@ compare(numerator, unit) >= 0 @@ compare(numerator, unit) > 0
+runtime/numbers/natural.cpp @@ borrow = words_[i] < taken ? 1 : 0; @@ borrow = words_[i] <= taken ? 1 : 0;
+runtime/numbers/natural.cpp @@ left.words_.size() < right.words_.size() ? -1 : 1; @@ left.words_.size() > right.words_.size() ? -1 : 1;
+runtime/numbers/natural.cpp @@ multiply(std::uint32_t{1} << (bits % 32)); @@ multiply(std::uint32_t{1} << (bits % 31));
 runtime/text/quote.cpp @@ if (characters == excerpt_limit) @@ if (characters > excerpt_limit)
 runtime/text/quote.cpp @@ excerpt_limit = 40; @@ excerpt_limit = 41;
 runtime/text/quote.cpp @@ if (sequence.valid && !is_hidden(sequence.code)) { @@ if (sequence.valid) {
@@ -86,14 +121,17 @@ runtime/text/utf8.cpp @@ lead >= 0xF0 && lead <= 0xF4 @@ lead >= 0xF0 && lead <=
 runtime/text/utf8.cpp @@ if (i + k == text.size()) return {0, k, false}; @@ if (i + k == text.size()) return {0, 1, false};
 runtime/text/utf8.cpp @@ if (next < low || next > high) return {0, k, false}; @@ if (next < low || next > high) return {0, 1, false};
 runtime/text/utf8.cpp @@ const bool surrogate = code >= 0xD800 && code <= 0xDFFF; @@ const bool surrogate = false;
+solver/solver.cpp @@ messages::zero_denominator(which, typed) @@ messages::not_a_number(which, typed)
+solver/solver.cpp @@ messages::improper_fraction(which, typed) @@ messages::not_a_number(which, typed)
+solver/solver.cpp @@ messages::bad_group(which, typed) @@ messages::not_a_number(which, typed)
 solver/solver.cpp @@ const std::string_view typed = runtime::trim_spaces(input.text); @@ const std::string_view typed = input.text;
 solver/solver.cpp @@ const bool a_is_zero = a == 0.0; @@ const bool a_is_zero = a != 0.0;
 solver/solver.cpp @@ if (divided.fault == NumberFault::too_large) @@ if (divided.fault != NumberFault::too_large)
 solver/solver.cpp @@ if (divided.fault != NumberFault::none) @@ if (divided.fault == NumberFault::too_large)
 runtime/barrier.cpp @@ catch (const std::bad_alloc&) @@ catch (const std::length_error&)
 runtime/barrier.cpp @@ catch (const std::exception& error) @@ catch (const std::domain_error& error)
-runtime/barrier.cpp @@ if (handler == nullptr) return std::nullopt; @@ ;
-runtime/form/form.cpp @@ && points < 2048.0f @@ && points <= 2048.0f
+runtime/form/form.cpp @@ if (handler != nullptr) guarded @@ guarded
+runtime/form/control.cpp @@ && points < 2048.0f @@ && points <= 2048.0f
 LIST
 )
 

@@ -20,6 +20,12 @@ double coefficient(const Input& input, Coefficient which) {
             throw runtime::Error(messages::empty_value(which), input.source);
         case NumberFault::not_a_number:
             throw runtime::Error(messages::not_a_number(which, typed), input.source);
+        case NumberFault::zero_denominator:
+            throw runtime::Error(messages::zero_denominator(which, typed), input.source);
+        case NumberFault::improper_fraction:
+            throw runtime::Error(messages::improper_fraction(which, typed), input.source);
+        case NumberFault::bad_group:
+            throw runtime::Error(messages::bad_group(which, typed), input.source);
         case NumberFault::too_large:
             throw runtime::Error(messages::too_large(which, typed), input.source);
         case NumberFault::too_small:

@@ -80,7 +80,7 @@ inline std::vector<Entry> catalogue() {
         bad_a("too_small", "1e-400", "juda kichik", "1e-400"),
         bad_a("longest_number", "1" + zeros, "juda katta", "1" + zeros.substr(0, 39) + ellipsis),
         bad_b("longest_fraction", "0," + zeros.substr(2) + "1", "juda kichik", "0," + zeros.substr(0, 38) + ellipsis),
-        answer("longest_leading_zeros", "2", zeros + "5", m3 + "2.5"),
+        answer("longest_leading_zeros", "2", zeros + "5", m3 + "2,5"),
         answer("longest_spaces_then_1", std::string(longest_text, ' ') + "1", "5", m3 + "5"),
         bad_a("nul_inside",
               std::string("1\0"
@@ -116,7 +116,29 @@ inline std::vector<Entry> catalogue() {
         // quotient would be an ordinary number.
         error("subnormal_b", "1e-300", "1e-320", quote("b", "juda kichik", "1e-320"), "Text2"),
         error("subnormal_quotient", "1e308", "1e-10", "Natija juda kichik.", ""),
-        answer("last_digit_of_the_exact_quotient", "27", "14", m3 + "0.518518518518519"),
+        answer("last_digit_of_the_exact_quotient", "27", "14", m3 + "0,518518518518519"),
+        // Fractions, mixed numbers and digit groups, as copied from a document.
+        answer("fractions", "2/3", "-1 1/2", m3 + "-2,25"),
+        answer("groups_and_wide_spaces",
+               "\xE3\x80\x80"
+               "1\xE2\x80\xAF"
+               "000",
+               "-12\xC2\xA0"
+               "345,5\xE2\x80\x83",
+               m3 + "-12,3455"),
+        bad_b("zero_denominator", " 3/0 ", "son emas, chunki nolga bo'lish mumkin emas", "3/0"),
+        bad_a("two_slashes", "1//2", "son emas", "1//2"),
+        bad_b("slash_at_the_end", "3/", "son emas", "3/"),
+        bad_a("slash_at_the_start", "/4", "son emas", "/4"),
+        bad_a("improper_mixed_number", "1 3/2",
+              "son emas, chunki aralash sonning kasr qismi 0 dan katta va 1 dan kichik bo'ladi", "1 3/2"),
+        bad_b("group_of_two_digits", "1 00", "son emas, chunki raqamlar uchtadan guruhlanadi", "1 00"),
+        bad_a("group_of_four_digits",
+              "12\xE2\x80\x89"
+              "3456",
+              "son emas, chunki raqamlar uchtadan guruhlanadi",
+              "12\xE2\x80\x89"
+              "3456"),
     };
     // A lone UTF-16 surrogate. In UTF-8 it can only arrive as the bytes a
     // lenient conversion makes of it, one placeholder in the quote; a UTF-16
@@ -137,7 +159,7 @@ inline std::vector<Entry> catalogue() {
 // 32,767 UTF-16 units (the end of a longer paste is dropped).
 inline Entry as_pasted(const Entry& entry) {
     using namespace detail;
-    if (entry.name == "newline_after") return answer(entry.name, "2", entry.b, m3 + "2.5");
+    if (entry.name == "newline_after") return answer(entry.name, "2", entry.b, m3 + "2,5");
     if (entry.name == "longest_spaces_then_1") {
         return error(entry.name, std::string(longest_text, ' '), entry.b, "a ning qiymati kiritilmagan.", "Text1");
     }

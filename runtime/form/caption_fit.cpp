@@ -11,44 +11,39 @@ constexpr float smallest_points = 6.0f;
 constexpr float points_step = 0.5f;
 
 struct Lines {
-    std::string text;
+    std::vector<Line> lines;
     bool fit = true;
 };
 
 // Greedy line breaking: each line takes as many words as fit its width, a
-// word wider than that stands alone. The spaces at a break are dropped;
-// those between words on one line stay as typed.
+// word wider than that stands alone. The spaces at a break belong to no
+// line; those between words on one line stay as typed.
 Lines break_lines(std::string_view caption, Font font, Size box, const Measure& measure) {
     const Size whole = measure(caption, font);
-    if (whole.width <= box.width) return {std::string(caption), whole.height <= box.height};
-    if (2 * whole.height > box.height) return {std::string(caption), false};  // no room for a second line
+    if (whole.width <= box.width) return {{{0, caption.size()}}, whole.height <= box.height};
+    if (2 * whole.height > box.height) return {{{0, caption.size()}}, false};  // no room for a second line
 
     Lines lines;
-    std::string line;
-    int count = 0;
+    std::optional<Line> line;
     const auto end_line = [&] {
-        lines.fit = lines.fit && measure(line, font).width <= box.width;
-        lines.text += (count++ == 0 ? "" : "\n") + line;
+        lines.fit = lines.fit && measure(caption.substr(line->begin, line->end - line->begin), font).width <= box.width;
+        lines.lines.push_back(*line);
     };
     std::size_t at = caption.find_first_not_of(' ');
     while (at != std::string_view::npos) {
         const std::size_t word_end = std::min(caption.find(' ', at), caption.size());
-        const std::string_view word = caption.substr(at, word_end - at);
-        const std::size_t next = caption.find_first_not_of(' ', word_end);
-        if (line.empty()) {
-            line = word;
-        } else if (std::string longer = line + std::string(word); measure(longer, font).width <= box.width) {
-            line = std::move(longer);
+        if (!line) {
+            line = Line{at, word_end};
+        } else if (measure(caption.substr(line->begin, word_end - line->begin), font).width <= box.width) {
+            line->end = word_end;
         } else {
-            line.erase(line.find_last_not_of(' ') + 1);
             end_line();
-            line = word;
+            line = Line{at, word_end};
         }
-        if (next != std::string_view::npos) line += caption.substr(word_end, next - word_end);
-        at = next;
+        at = caption.find_first_not_of(' ', word_end);
     }
-    end_line();
-    lines.fit = lines.fit && count * whole.height <= box.height;
+    if (line) end_line();
+    lines.fit = lines.fit && static_cast<int>(lines.lines.size()) * whole.height <= box.height;
     return lines;
 }
 
@@ -56,7 +51,8 @@ Lines break_lines(std::string_view caption, Font font, Size box, const Measure& 
 
 FittedCaption fit_caption(std::string_view caption, Font font, Size box, const Measure& measure) {
     Lines lines = break_lines(caption, font, box, measure);
-    if (lines.fit || !font.points || *font.points - points_step < smallest_points) return {font, std::move(lines.text)};
+    if (lines.fit || !font.points || *font.points - points_step < smallest_points)
+        return {font, std::move(lines.lines)};
 
     // Text widens about in proportion to its size: the search starts where
     // the caption would just fit on one line, and steps from there to the
@@ -78,7 +74,7 @@ FittedCaption fit_caption(std::string_view caption, Font font, Size box, const M
             lines = break_lines(caption, Font{points}, box, measure);
         }
     }
-    return {Font{points}, std::move(lines.text)};
+    return {Font{points}, std::move(lines.lines)};
 }
 
 }  // namespace runtime

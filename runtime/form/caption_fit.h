@@ -1,39 +1,30 @@
 #pragma once
 
 #include <functional>
-#include <string>
 #include <string_view>
+#include <vector>
 
 #include "runtime/form/toolkit.h"
 
-// Where controls go and how captions are set in their boxes, the same for
-// every toolkit.
+// How a caption is set in a box of fixed size, the same for every toolkit.
 namespace runtime {
-
-constexpr int twips_per_inch = 1440;
-
-// Twips to pixels at `dpi`, rounded to the nearest pixel as Windows scales
-// (15 twips a pixel at 96 dpi).
-constexpr int to_pixels(int twips, int dpi) {
-    const long long scaled = static_cast<long long>(twips) * dpi;
-    return static_cast<int>((scaled + (scaled < 0 ? -twips_per_inch : twips_per_inch) / 2) / twips_per_inch);
-}
 
 using Measure = std::function<Size(std::string_view text, Font font)>;
 
-// A caption as a box of fixed size shows it: the font it is drawn in, and
-// its text with a line break wherever a line ends.
+// The font a caption is drawn in and where its lines break. Its text stays
+// as it is: the lines are only how it is drawn.
 struct FittedCaption {
     Font font;
-    std::string text;
+    std::vector<Line> lines;
     bool operator==(const FittedCaption&) const = default;
 };
 
-// Lines are broken at spaces, as every toolkit breaks them. A caption that
-// does not fit its box in its font is set in the largest smaller size, by
-// half points down to 6, at which it does: smaller type can still be read,
-// a cut caption cannot. With the toolkit's default font, whose size the
-// runtime does not know, the caption is only broken into lines.
+// Lines are broken at spaces. A caption that does not fit its box in its
+// font is set in the largest smaller size, by half points down to 6, at
+// which it does: smaller type can still be read, a cut caption cannot.
+// With the toolkit's default font, whose size the runtime does not know,
+// the caption is only broken into lines. A box one line high keeps the
+// caption on one line, shrinking it to fit the width.
 FittedCaption fit_caption(std::string_view caption, Font font, Size box, const Measure& measure);
 
 }  // namespace runtime

@@ -40,4 +40,13 @@ struct FormDescription {
     std::span<const ControlDescription> controls;  // as stored
 };
 
+constexpr int twips_per_inch = 1440;
+
+// Twips to pixels at `dpi`, rounded to the nearest pixel as Windows scales
+// (15 twips a pixel at 96 dpi).
+constexpr int to_pixels(int twips, int dpi) {
+    const long long scaled = static_cast<long long>(twips) * dpi;
+    return static_cast<int>((scaled + (scaled < 0 ? -twips_per_inch : twips_per_inch) / 2) / twips_per_inch);
+}
+
 }  // namespace runtime

@@ -31,46 +31,40 @@ ControlStyle style_of(const ControlDescription& control) {
             control.kind == ControlKind::label && control.auto_size};
 }
 
+// A length in pixels at one density, at another, rounded to the nearest pixel.
+int rescaled(int pixels, int from_dpi, int to_dpi) {
+    const long long scaled = static_cast<long long>(pixels) * to_dpi;
+    return static_cast<int>((scaled + from_dpi / 2) / from_dpi);
+}
+
+// The form sets the window's size itself for as long as it lives; what the
+// toolkit reports meanwhile is its own doing.
+class Resizing {
+public:
+    explicit Resizing(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+    ~Resizing() { flag_ = was_; }
+    Resizing(const Resizing&) = delete;
+    Resizing& operator=(const Resizing&) = delete;
+
+private:
+    bool& flag_;
+    bool was_;
+};
+
 }  // namespace
-
-Control::Control(Form& form, const ControlDescription& description, std::unique_ptr<Widget> widget)
-    : form_(&form), description_(&description), widget_(std::move(widget)) {
-    if (description.kind != ControlKind::text_box) caption_ = description.text;
-}
-
-void Control::require(bool allowed, std::string_view property) const {
-    if (!allowed) {
-        throw Error(messages::internal_fault(std::string(description_->name) + "." + std::string(property)));
-    }
-}
-
-std::string Control::text() const {
-    require(description_->kind == ControlKind::text_box, "Text");
-    return widget_->text();
-}
-
-void Control::set_caption(std::string_view caption) {
-    require(description_->kind != ControlKind::text_box, "Caption");
-    caption_ = caption;
-    // Written even when it is the same text, so that screen readers
-    // announce every answer, the same one again included.
-    shown_.text.reset();
-    form_->lay_out(*this);
-}
-
-void Control::set_font_size(float points) {
-    require(points > 0.0f && points < 2048.0f, "FontSize");
-    font_.points = points;
-    form_->lay_out(*this);
-}
 
 Form::Form(const ProjectDescription& project, Toolkit& toolkit)
     : project_(project),
       toolkit_(toolkit),
       window_(toolkit.make_window(project.startup_form.caption, *this)),
       dpi_(window_->dpi()),
-      client_(stored_client()) {
-    window_->set_client_size(client_, client_);
+      client_(stored_client()),
+      minimum_(client_) {
+    {
+        const Resizing resizing(resizing_);
+        window_->set_minimum_client_size(minimum_);
+        window_->set_client_size(client_);
+    }
     const auto ordered = in_tab_order(description().controls);
     controls_.reserve(ordered.size());
     for (const ControlDescription* described : ordered) {
@@ -78,11 +72,12 @@ Form::Form(const ProjectDescription& project, Toolkit& toolkit)
                                window_->make(style_of(*described), stored_box(*described), described->text));
     }
     for (Control& made : controls_) {
-        lay_out(made);
+        lay_out(made, true);
         const ControlDescription& described = made.description();
         if (!described.labelled_by.empty()) made.widget().name_by(control(described.labelled_by).widget());
         if (described.kind == ControlKind::label) {
-            made.widget().set_menu({{std::string(messages::copy), [this, &made] { toolkit_.copy(made.caption()); }}});
+            made.widget().set_menu({{std::string(messages::copy),
+                                     [this, &made] { guarded([this, &made] { window_->copy(made.caption()); }); }}});
         }
     }
     run(Event::load, description().name);
@@ -110,23 +105,85 @@ Control* Form::find(std::string_view name) {
     return found == controls_.end() ? nullptr : &*found;
 }
 
-void Form::clicked(const Widget& button) {
+Control* Form::find(const Widget& widget) {
     const auto found = std::find_if(controls_.begin(), controls_.end(),
-                                    [&button](const Control& c) { return &c.widget() == &button; });
-    if (found != controls_.end()) run(Event::click, found->description().name);
+                                    [&widget](const Control& c) { return &c.widget() == &widget; });
+    return found == controls_.end() ? nullptr : &*found;
 }
 
-void Form::close_requested() { toolkit_.quit(); }
+// A button runs its Click handler. A label that names a box hands the
+// focus to the box, as a larger target for it; other labels do nothing.
+void Form::clicked(const Widget& control) noexcept {
+    guarded([this, &control] {
+        const Control* found = find(control);
+        if (found == nullptr) return;
+        const ControlDescription& described = found->description();
+        if (described.kind == ControlKind::push_button) {
+            run(Event::click, described.name);
+            return;
+        }
+        for (const Control& named : controls_) {
+            if (named.description().labelled_by == described.name) named.widget().focus(false);
+        }
+    });
+}
 
-// Everything again at the new density: places, sizes and fonts.
-void Form::dpi_changed() {
-    dpi_ = window_->dpi();
-    client_ = stored_client();
-    window_->set_client_size(client_, client_);
-    for (Control& each : controls_) {
-        each.shown_ = {};
-        lay_out(each);
-    }
+void Form::close_requested() noexcept {
+    guarded([this] { toolkit_.quit(); });
+}
+
+// The user's size stands: nothing moves, and the captions that the edge
+// cuts or the window's width bounds are fitted to it again.
+void Form::resized() noexcept {
+    guarded([this] {
+        const Placement placed = window_->placement();
+        const bool resized = placed.client.size() != client_;
+        const bool changed = resized || placed.sized_by_system != sized_by_system_;
+        restoring_ = (restoring_ || sized_by_system_) && !placed.sized_by_system;
+        client_ = placed.client.size();
+        sized_by_system_ = placed.sized_by_system;
+        if (!changed || resizing_) return;
+        // Restored, at least as wide as the answers needed: still on the
+        // screen. Some toolkits tell the new state before the new size.
+        if (restoring_ && resized) {
+            restoring_ = false;
+            keep_on_screen(placed);
+        }
+        for (Control& each : controls_) {
+            if (each.description().kind == ControlKind::label) lay_out(each, false);
+        }
+    });
+}
+
+// Everything again at the new density: the user's size and the least size
+// scaled, places, sizes and fonts.
+void Form::dpi_changed() noexcept {
+    guarded([this] {
+        const int was = dpi_;
+        dpi_ = window_->dpi();
+        if (dpi_ == was) return;
+        const Size stored = stored_client();
+        minimum_ = {std::max(stored.width, rescaled(minimum_.width, was, dpi_)),
+                    std::max(stored.height, rescaled(minimum_.height, was, dpi_))};
+        {
+            const Resizing resizing(resizing_);
+            window_->set_minimum_client_size(minimum_);
+            if (!sized_by_system_) {
+                client_ = {std::max(minimum_.width, rescaled(client_.width, was, dpi_)),
+                           std::max(minimum_.height, rescaled(client_.height, was, dpi_))};
+                window_->set_client_size(client_);
+            }
+        }
+        for (Control& each : controls_) {
+            each.shown_ = {};
+            each.fit_.reset();
+            lay_out(each, true);
+        }
+    });
+}
+
+void Form::guarded(const std::function<void()>& call) noexcept {
+    if (const std::optional<Error> error = guard(call)) report(*error);
 }
 
 int Form::pixels(int twips) const { return to_pixels(twips, dpi_); }
@@ -137,30 +194,55 @@ Rect Form::stored_box(const ControlDescription& control) const {
 
 Size Form::stored_client() const { return {pixels(description().client_width), pixels(description().client_height)}; }
 
-void Form::lay_out(Control& control) {
+void Form::lay_out(Control& control, bool may_widen) {
     const ControlDescription& described = control.description();
-    Rect box = stored_box(described);
     if (described.kind == ControlKind::text_box) {
-        show_in(control, box, control.font(), std::nullopt);  // its text is the user's
+        show_in(control, stored_box(described), control.font(), std::nullopt, std::nullopt);  // its text is the user's
+    } else if (described.kind == ControlKind::push_button) {
+        show_in(control, stored_box(described), control.font(), control.caption(), std::nullopt);
     } else if (described.auto_size) {
-        const Size line = window_->measure(control.caption(), control.font());
-        box.width = line.width;
-        box.height = line.height;
-        show_in(control, box, control.font(), control.caption());
-        widen_to_show(box);
-    } else if (described.kind == ControlKind::label) {
-        // Only the part of the box inside the window can be seen.
-        const Size visible{std::min(box.width, client_.width - box.left),
-                           std::min(box.height, client_.height - box.top)};
-        const Measure measure = [this](std::string_view text, Font font) { return window_->measure(text, font); };
-        FittedCaption fitted = fit_caption(control.caption(), control.font(), visible, measure);
-        show_in(control, box, fitted.font, std::move(fitted.text));
+        lay_out_self_sizing(control, may_widen);
     } else {
-        show_in(control, box, control.font(), control.caption());
+        lay_out_caption(control);
     }
 }
 
-void Form::show_in(Control& control, Rect box, Font font, std::optional<std::string> text) {
+// Only the part of the box inside the window can be seen; the caption is
+// fitted to that.
+void Form::lay_out_caption(Control& control) {
+    const Rect box = stored_box(control.description());
+    const Size visible{std::min(box.width, client_.width - box.left), std::min(box.height, client_.height - box.top)};
+    if (!control.fit_ || control.fit_->visible != visible) {
+        const Measure measure = [this](std::string_view text, Font font) { return window_->measure(text, font); };
+        control.fit_ = Control::Fit{visible, fit_caption(control.caption(), control.font(), visible, measure)};
+    }
+    const FittedCaption& fitted = control.fit_->fitted;
+    show_in(control, box, fitted.font, control.caption(), fitted.lines);
+}
+
+// The label's box is its caption's one line, from its stored top-left. A
+// line that would pass the window's edge widens the window, its left
+// margin mirrored on the right, as far as the screen allows; where that is
+// not enough, or the system sizes the window, the line is set smaller.
+void Form::lay_out_self_sizing(Control& control, bool may_widen) {
+    Rect box = stored_box(control.description());
+    const std::string& caption = control.caption();
+    Font font = control.font();
+    Size line = window_->measure(caption, font);
+    const int margin = box.left;
+    if (may_widen) widen_for(box.left + line.width + margin);
+    if (const int room = client_.width - box.left - margin; line.width > room && room > 0) {
+        const Measure measure = [this](std::string_view text, Font size) { return window_->measure(text, size); };
+        font = fit_caption(caption, font, {room, line.height}, measure).font;
+        line = window_->measure(caption, font);
+    }
+    box.width = line.width;
+    box.height = line.height;
+    show_in(control, box, font, caption, std::vector<Line>{{0, caption.size()}});
+}
+
+void Form::show_in(Control& control, Rect box, Font font, std::optional<std::string> text,
+                   std::optional<std::vector<Line>> lines) {
     Control::Shown& shown = control.shown_;
     if (shown.font != font) {
         control.widget().set_font(font);
@@ -170,43 +252,78 @@ void Form::show_in(Control& control, Rect box, Font font, std::optional<std::str
         control.widget().set_text(*text);
         shown.text = std::move(text);
     }
+    if (lines && shown.lines != lines) {
+        control.widget().set_lines(*lines);
+        shown.lines = std::move(lines);
+    }
     if (shown.box != box) {
         control.widget().place(box);
         shown.box = box;
     }
 }
 
-// A self-sizing label that grows past the window's right edge would be cut
-// there: the window widens to show it whole, with its left margin mirrored
-// on the right, as far as the screen allows. It never narrows on its own,
-// and nothing moves: labels cut by the old edge are cut by the new one.
-void Form::widen_to_show(Rect box) {
-    if (box.right() + box.left <= client_.width) return;
-    const int needed = std::min(box.right() + box.left, window_->widest_client());
-    if (needed <= client_.width) return;
-    const int old_width = client_.width;
-    client_.width = needed;
-    window_->set_client_size(client_, client_);
+// Widening grows the window from the width it has, keeps its height, and
+// moves it left where its right edge would leave the screen's work area.
+// The user cannot then drag it narrower than the answer needs; it never
+// narrows on its own. A maximised or full-screen window is left as it is.
+void Form::widen_for(int needed) {
+    const Placement placed = window_->placement();
+    const int width = std::min(needed, std::max(placed.room.width, client_.width));
+    if (width > minimum_.width) {
+        minimum_.width = width;
+        const Resizing resizing(resizing_);
+        window_->set_minimum_client_size(minimum_);
+    }
+    if (width <= client_.width || sized_by_system_) return;
+    {
+        const Resizing resizing(resizing_);
+        client_.width = width;
+        window_->set_client_size(client_);
+        keep_on_screen({{placed.client.left, placed.client.top, width, client_.height}, placed.room, false});
+    }
     for (Control& each : controls_) {
-        const ControlDescription& described = each.description();
-        if (described.kind == ControlKind::label && !described.auto_size && stored_box(described).right() > old_width) {
-            lay_out(each);
-        }
+        if (each.description().kind == ControlKind::label && !each.description().auto_size) lay_out_caption(each);
+    }
+}
+
+// A window whose right edge would leave the screen's work area moves left,
+// as far as its left edge allows.
+void Form::keep_on_screen(const Placement& placed) {
+    if (const int overflow = placed.client.right() - placed.room.right(); overflow > 0) {
+        window_->shift_left(std::min(overflow, placed.client.left - placed.room.left));
     }
 }
 
 void Form::run(Event event, std::string_view object) {
-    if (const std::optional<Error> error = run_handler(handler_for(project_, object, event), *this)) report(*error);
+    const Handler handler = handler_for(project_, object, event);
+    if (handler != nullptr) guarded([this, handler] { handler(*this); });
+}
+
+// Errors are shown one at a time, each in turn.
+void Form::report(const Error& error) noexcept {
+    try {
+        errors_.push_back(error);
+        if (errors_.size() == 1) show_next_error();
+    } catch (...) {
+        // Not even the error could be shown: the next one starts afresh.
+        errors_.clear();
+    }
 }
 
 // The user reads the error, then lands where it can be put right: in the
 // box it is about, its text selected for retyping. An error about no
 // control leaves the focus where it was.
-void Form::report(const Error& error) {
-    window_->show_error(error.what(), [this, about = error.control()] {
-        const Control* sent_back = find(about);
-        if (sent_back == nullptr || sent_back->description().kind == ControlKind::label) return;
-        sent_back->widget().focus(sent_back->description().kind == ControlKind::text_box);
+void Form::show_next_error() {
+    window_->show_error(errors_.front().what(), [this] {
+        guarded([this] {
+            const Error closed = errors_.front();
+            errors_.pop_front();
+            const Control* sent_back = find(closed.control());
+            if (sent_back != nullptr && sent_back->description().kind != ControlKind::label) {
+                sent_back->widget().focus(sent_back->description().kind == ControlKind::text_box);
+            }
+            if (!errors_.empty()) show_next_error();
+        });
     });
 }
 

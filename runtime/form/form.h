@@ -1,5 +1,7 @@
 #pragma once
 
+#include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -7,54 +9,20 @@
 #include <vector>
 
 #include "runtime/error.h"
+#include "runtime/form/control.h"
 #include "runtime/form/toolkit.h"
 #include "runtime/project.h"
 
 namespace runtime {
-
-class Form;
-
-// One control as the handlers see it. Each property is checked against the
-// control's kind; a wrong access raises an error instead of misbehaving.
-class Control {
-public:
-    Control(Form& form, const ControlDescription& description, std::unique_ptr<Widget> widget);
-
-    const ControlDescription& description() const { return *description_; }
-    std::string text() const;                    // text boxes
-    void set_caption(std::string_view caption);  // labels and buttons
-    void set_font_size(float points);
-
-    const std::string& caption() const { return caption_; }
-    Font font() const { return font_; }
-    Widget& widget() const { return *widget_; }
-
-private:
-    friend class Form;
-    void require(bool allowed, std::string_view property) const;
-
-    // What the toolkit shows now, so that only changes reach it.
-    struct Shown {
-        std::optional<Rect> box;
-        std::optional<Font> font;
-        std::optional<std::string> text;
-    };
-
-    Form* form_;
-    const ControlDescription* description_;
-    std::unique_ptr<Widget> widget_;
-    std::string caption_;
-    Font font_;
-    Shown shown_;
-};
 
 // The start-up form, live: the toolkit's window built from the form's
 // description, and the behaviour every toolkit shares. Controls go where
 // the description puts them, in pixels; they are made in tab order; each
 // box is named by its label; a caption too big for its box is set smaller;
 // a self-sizing label follows its caption and widens the window rather
-// than be cut; an error from a handler is shown, then the user is sent
-// back to the control it names.
+// than be cut; an error from a handler or a callback is shown, then the
+// user is sent back to the control it names. The window's size is the
+// user's: the form follows what the toolkit reports of it.
 class Form final : private WindowEvents {
 public:
     // Builds the project's start-up form on `toolkit` and runs its Load handler.
@@ -73,26 +41,41 @@ public:
 private:
     friend class Control;
 
-    void clicked(const Widget& button) override;
-    void close_requested() override;
-    void dpi_changed() override;
+    void clicked(const Widget& control) noexcept override;
+    void close_requested() noexcept override;
+    void resized() noexcept override;
+    void dpi_changed() noexcept override;
+    void guarded(const std::function<void()>& call) noexcept override;
 
     Control* find(std::string_view name);
+    Control* find(const Widget& widget);
     int pixels(int twips) const;
     Rect stored_box(const ControlDescription& control) const;
     Size stored_client() const;
-    void lay_out(Control& control);
-    void show_in(Control& control, Rect box, Font font, std::optional<std::string> text);
-    void widen_to_show(Rect box);
+    void lay_out(Control& control, bool may_widen);
+    void lay_out_caption(Control& control);
+    void lay_out_self_sizing(Control& control, bool may_widen);
+    void show_in(Control& control, Rect box, Font font, std::optional<std::string> text,
+                 std::optional<std::vector<Line>> lines);
+    void widen_for(int needed);
+    void keep_on_screen(const Placement& placed);
     void run(Event event, std::string_view object);
-    void report(const Error& error);
+    void report(const Error& error) noexcept;
+    void show_next_error();
 
     const ProjectDescription& project_;
     Toolkit& toolkit_;
     std::unique_ptr<Window> window_;
     int dpi_;
-    Size client_;
+    Size client_;                    // as the toolkit last reported it, or as last set
+    Size minimum_;                   // the stored size, grown to what answers needed
+    bool sized_by_system_ = false;   // maximised or full screen
+    bool restoring_ = false;         // from that, until the restored size is known
+    bool resizing_ = false;          // while the form sets the size itself
     std::vector<Control> controls_;  // in tab order
+    // Errors waiting for the user, the one shown first. A web page's box
+    // does not wait, so another may come while one is open.
+    std::deque<Error> errors_;
 };
 
 }  // namespace runtime

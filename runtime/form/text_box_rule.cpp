@@ -3,20 +3,22 @@
 #include <algorithm>
 
 namespace runtime {
+namespace {
 
-Edit keep_first_line(std::u16string_view before, std::u16string_view after, std::size_t cursor) {
-    constexpr std::u16string_view line_breaks = u"\r\n";
-    cursor = std::min(cursor, after.size());
-    // What follows the cursor was there before; the insertion starts where
-    // the old text and the new part ways.
-    const std::size_t kept_after = std::min(after.size() - cursor, before.size());
-    const std::size_t limit = std::min(cursor, before.size() - kept_after);
-    const std::size_t start = static_cast<std::size_t>(
-        std::mismatch(before.begin(), before.begin() + static_cast<std::ptrdiff_t>(limit), after.begin()).first -
-        before.begin());
-    const std::size_t line_end = after.substr(start, cursor - start).find_first_of(line_breaks);
-    if (line_end == std::u16string_view::npos) return {std::u16string(after), cursor};
-    return {std::u16string(after.substr(0, start + line_end)) + std::u16string(after.substr(cursor)), start + line_end};
+bool is_high_surrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool is_low_surrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+}  // namespace
+
+std::u16string_view kept_of_insertion(std::u16string_view inserted, std::size_t held, std::size_t replaced) noexcept {
+    inserted = inserted.substr(0, inserted.find_first_of(u"\r\n"));
+    const std::size_t kept_before = held - std::min(replaced, held);
+    const std::size_t capacity = text_box_capacity;
+    const std::size_t room = capacity - std::min(kept_before, capacity);
+    if (inserted.size() <= room) return inserted;
+    std::size_t cut = room;
+    if (cut > 0 && is_high_surrogate(inserted[cut - 1]) && is_low_surrogate(inserted[cut])) --cut;
+    return inserted.substr(0, cut);
 }
 
 }  // namespace runtime

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -10,33 +11,43 @@
 
 #include "runtime/form/description.h"
 
-// The seam between the runtime and a toolkit. A backend supplies these
-// primitives and nothing more; every behaviour built on them (the form from
-// its description, tab order, naming boxes, the error flow, caption fitting,
-// what a box keeps of a paste, start-up failures) lives once, in the core.
+// The seam between the runtime and a toolkit, both ways. A backend supplies
+// these primitives and nothing more, and reports back what happened to its
+// window; every behaviour built on them (the form from its description, tab
+// order, naming boxes, the error flow, caption fitting, widening, what a
+// box keeps of a paste, start-up failures) lives once, in the core.
 namespace runtime {
 
 // In the toolkit's pixels: device pixels on Windows, logical pixels where
 // the toolkit scales by itself.
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    int right() const { return left + width; }
-    bool operator==(const Rect&) const = default;
-};
-
 struct Size {
     int width = 0;
     int height = 0;
     bool operator==(const Size&) const = default;
 };
 
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int right() const { return left + width; }
+    Size size() const { return {width, height}; }
+    bool operator==(const Rect&) const = default;
+};
+
 // The toolkit's default face, at its default size or at `points`.
 struct Font {
     std::optional<float> points;
     bool operator==(const Font&) const = default;
+};
+
+// One drawn line of a caption: bytes [begin, end) of its text. The spaces
+// between two lines are not drawn.
+struct Line {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    bool operator==(const Line&) const = default;
 };
 
 // How a new control must look and behave, decided by the core.
@@ -51,23 +62,39 @@ struct ControlStyle {
     bool announce_changes = false;
 };
 
-// One item of a control's context menu.
+// One item of a control's context menu. The core guards `chosen`.
 struct MenuItem {
     std::string text;
     std::function<void()> chosen;
 };
 
+// Where a window stands on its screen, as the toolkit knows it now.
+struct Placement {
+    Rect client;                   // the client area, in screen pixels; at 0, 0 where the toolkit has no positions
+    Rect room;                     // the most of the screen's work area the client area can take, its frame aside
+    bool sized_by_system = false;  // maximised or full screen: its size is not the program's
+};
+
 class Widget;
 
-// What a window tells the core. The toolkit calls these from its event loop.
+// What a window tells the core, from the toolkit's event loop. Each passes
+// the core's one barrier: nothing the core raises reaches the toolkit.
 class WindowEvents {
 public:
-    // A button was pressed: with the mouse, or with Space or Enter while focused.
-    virtual void clicked(const Widget& button) = 0;
+    // A control was clicked: a button with the mouse, or with Space or
+    // Enter while focused; a label with the mouse.
+    virtual void clicked(const Widget& control) noexcept = 0;
     // The user asked to close the window.
-    virtual void close_requested() = 0;
-    // The window moved to a screen of another density: `dpi()` has changed.
-    virtual void dpi_changed() = 0;
+    virtual void close_requested() noexcept = 0;
+    // The client area changed size, whoever changed it: the user's drag,
+    // maximising, full screen, restoring, the window manager.
+    virtual void resized() noexcept = 0;
+    // The window moved to a screen of another density: `dpi()` has changed,
+    // the client area not yet.
+    virtual void dpi_changed() noexcept = 0;
+    // Runs the backend's own part of a toolkit callback behind the same
+    // barrier, where it may raise (a message it must build, say).
+    virtual void guarded(const std::function<void()>& call) noexcept = 0;
 
 protected:
     ~WindowEvents() = default;
@@ -81,8 +108,12 @@ public:
     Widget(const Widget&) = delete;
     Widget& operator=(const Widget&) = delete;
 
-    virtual std::string text() const = 0;  // UTF-8
+    virtual std::string text() const = 0;  // UTF-8, exactly as held
+    // The control's text, exactly: what screen readers, automation and
+    // copying read. How it is drawn is set apart (set_lines).
     virtual void set_text(std::string_view text) = 0;
+    // Labels: how their text is drawn, each line in turn from the top.
+    virtual void set_lines(std::vector<Line> lines) = 0;
     virtual void set_font(Font font) = 0;
     virtual void place(Rect pixels) = 0;
     // Gives the control the keyboard focus, now or when its window is next
@@ -106,17 +137,22 @@ public:
     virtual int dpi() const = 0;  // pixels per inch of this window's pixels
     // The extent of `text` on one line in `font`.
     virtual Size measure(std::string_view text, Font font) const = 0;
-    virtual void set_client_size(Size client, Size minimum) = 0;
-    // The widest client area the screen's work area leaves room for.
-    virtual int widest_client() const = 0;
+    virtual Placement placement() const = 0;
+    // The client area's size, its top-left corner staying where it is.
+    virtual void set_client_size(Size client) = 0;
+    // The least client area the user can drag the window to.
+    virtual void set_minimum_client_size(Size minimum) = 0;
+    // Moves the whole window `pixels` to the left.
+    virtual void shift_left(int pixels) = 0;
     virtual void show() = 0;
     // A modal error message over the window, titled with its caption.
     // `closed` runs once the user has closed it: at once where the toolkit
     // waits for that (desktops), later where it cannot (a web page).
     virtual void show_error(std::string_view message, std::function<void()> closed) = 0;
+    virtual void copy(std::string_view text) = 0;  // to the clipboard, on behalf of this window
 };
 
-// The toolkit itself: its windows, event loop and clipboard.
+// The toolkit itself: its windows and event loop.
 class Toolkit {
 public:
     virtual ~Toolkit() = default;
@@ -124,17 +160,22 @@ public:
     Toolkit(const Toolkit&) = delete;
     Toolkit& operator=(const Toolkit&) = delete;
 
+    // Raises runtime::Error, in the user's language, when it cannot.
     virtual std::unique_ptr<Window> make_window(std::string_view caption, WindowEvents& events) = 0;
     // A modal error message with no window to belong to.
     virtual void show_error(std::string_view title, std::string_view message) = 0;
     // The event loop, until quit(). Where the host owns the loop (a web
-    // page), it leaves the form live and never returns to its caller.
+    // page), it returns at once.
     virtual int run() = 0;
     virtual void quit() = 0;
-    virtual void copy(std::string_view text) = 0;  // to the clipboard
+    // The host owns the event loop: once run() has returned, the host calls
+    // into the form until the page closes, so the form and the toolkit
+    // must live on.
+    virtual bool host_runs_loop() const { return false; }
 };
 
-// There is no display to open a window on; its message is one line.
+// No window can be shown at all (no display, or none the toolkit can
+// open); its message is one line, for standard error.
 class NoDisplay : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

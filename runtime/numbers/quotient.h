@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "runtime/numbers/natural.h"
+
 namespace runtime {
 
 // A number as the program shows it: significand * 10^exponent, with a
@@ -18,5 +20,11 @@ struct Decimal {
 // Operands must be zero or normal doubles and the divisor non-zero: any
 // other is a fault in the caller, raised as the internal-fault error.
 Decimal round_quotient(double dividend, double divisor);
+
+// numerator / denominator, for a non-zero denominator, rounded once to the
+// nearest double, ties to even: what a typed fraction stands for. Past the
+// largest double it is infinity; below the smallest normal one it is less
+// than that (rounded twice there, but such a number is refused anyway).
+double nearest_double(Natural numerator, Natural denominator);
 
 }  // namespace runtime

@@ -1,21 +1,45 @@
+#include <array>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <string>
 
+#include "runtime/numbers/natural.h"
 #include "runtime/numbers/numbers.h"
+#include "runtime/numbers/quotient.h"
 
 namespace runtime {
 namespace {
 
-constexpr std::string_view no_break_space = "\xC2\xA0";
 constexpr std::string_view minus_sign = "\xE2\x88\x92";  // U+2212
+
+// Trimmed from both ends: the tab and every space separator (Unicode's
+// category Zs), as documents and other programs paste them.
+// clang-format off
+constexpr std::array<std::string_view, 18> spaces{
+    "\t", " ", "\xC2\xA0", "\xE1\x9A\x80",  // tab, space, U+00A0, U+1680
+    "\xE2\x80\x80", "\xE2\x80\x81", "\xE2\x80\x82", "\xE2\x80\x83", "\xE2\x80\x84", "\xE2\x80\x85",  // U+2000...
+    "\xE2\x80\x86", "\xE2\x80\x87", "\xE2\x80\x88", "\xE2\x80\x89", "\xE2\x80\x8A",  // ...to U+200A
+    "\xE2\x80\xAF", "\xE2\x81\x9F", "\xE3\x80\x80"};  // U+202F, U+205F, U+3000
+// clang-format on
+
+// Between digit groups, and between a mixed number's whole and its
+// fraction: space, no-break space, narrow no-break space and thin space.
+constexpr std::array<std::string_view, 4> group_separators{" ", "\xC2\xA0", "\xE2\x80\xAF", "\xE2\x80\x89"};
 
 bool consume(std::string_view& text, std::string_view prefix) {
     if (!text.starts_with(prefix)) return false;
     text.remove_prefix(prefix.size());
     return true;
+}
+
+template <std::size_t count>
+bool consume_any(std::string_view& text, const std::array<std::string_view, count>& prefixes) {
+    for (const std::string_view prefix : prefixes) {
+        if (consume(text, prefix)) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -27,12 +51,11 @@ Number in_range(double value, bool stands_for_nonzero) {
 }
 
 std::string_view trim_spaces(std::string_view text) {
-    for (bool trimmed = true; trimmed;) {
-        trimmed = consume(text, " ") || consume(text, "\t") || consume(text, no_break_space);
+    while (consume_any(text, spaces)) {
     }
     for (bool trimmed = true; trimmed;) {
         trimmed = false;
-        for (std::string_view space : {std::string_view(" "), std::string_view("\t"), no_break_space}) {
+        for (const std::string_view space : spaces) {
             if (text.ends_with(space)) {
                 text.remove_suffix(space.size());
                 trimmed = true;
@@ -46,6 +69,14 @@ namespace {
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
+std::string_view take_digits(std::string_view& text) {
+    std::size_t count = 0;
+    while (count < text.size() && is_digit(text[count])) ++count;
+    const std::string_view digits = text.substr(0, count);
+    text.remove_prefix(count);
+    return digits;
+}
+
 // An optional sign: true when it makes the value negative.
 bool consume_sign(std::string_view& text) {
     if (consume(text, "-") || consume(text, minus_sign)) return true;
@@ -53,49 +84,128 @@ bool consume_sign(std::string_view& text) {
     return false;
 }
 
-// The text in the form strtod reads in the current C locale (a toolkit
-// may have set a locale whose separator is ','), or false where it holds
-// a character no number has. Only the characters are checked here; strtod
-// then has to read all of it, which rejects "1..2", "1e" or "-".
-struct DecimalText {
-    std::string ascii;  // e.g. "-12.5e-3"
-    bool has_nonzero_digit = false;
+// A number's digits with its decimal separator taken out: "12,5" is 125,
+// one digit of it decimal.
+struct Digits {
+    std::string digits;
+    std::size_t decimals = 0;
 };
 
-bool split(std::string_view text, DecimalText& out) {
-    if (consume_sign(text)) out.ascii += '-';
-    for (; !text.empty(); text.remove_prefix(1)) {
-        const char c = text.front();
-        if (is_digit(c)) {
-            out.has_nonzero_digit = out.has_nonzero_digit || c != '0';
-            out.ascii += c;
-        } else if (c == '.' || c == ',') {
-            out.ascii += std::localeconv()->decimal_point;
-        } else {
-            break;
+// The whole part's digits, grouped ("12 345") or not; false where a
+// separator has no digit after it. A group of other than three digits, or
+// a first one of more, clears well_grouped: a number, but grouped wrongly.
+bool take_grouped(std::string_view& text, std::string& digits, bool& well_grouped) {
+    const std::string_view first = take_digits(text);
+    digits = first;
+    bool grouped = false;
+    while (!first.empty() && consume_any(text, group_separators)) {
+        const std::string_view group = take_digits(text);
+        if (group.empty()) return false;
+        well_grouped = well_grouped && group.size() == 3;
+        grouped = true;
+        digits += group;
+    }
+    if (grouped && first.size() > 3) well_grouped = false;
+    return true;
+}
+
+// A decimal separator, '.' or ',', and the digits after it, if there.
+void take_decimals(std::string_view& text, Digits& number) {
+    if (!consume(text, ".") && !consume(text, ",")) return;
+    const std::string_view decimals = take_digits(text);
+    number.digits += decimals;
+    number.decimals = decimals.size();
+}
+
+// The whole text one number with neither sign, groups nor exponent, as a
+// fraction's numerator and denominator are: "3", "1,5", ".5".
+bool read_plain(std::string_view text, Digits& number) {
+    number.digits = take_digits(text);
+    take_decimals(text, number);
+    return text.empty() && !number.digits.empty();
+}
+
+// "12 345,5e-3" without its sign: whole part, decimals, exponent.
+Number read_decimal(std::string_view text) {
+    bool well_grouped = true;
+    Digits mantissa;
+    if (!take_grouped(text, mantissa.digits, well_grouped)) return {0, NumberFault::not_a_number};
+    take_decimals(text, mantissa);
+    std::string exponent;
+    if (consume(text, "e") || consume(text, "E")) {
+        exponent = consume_sign(text) ? "e-" : "e";
+        const std::string_view digits = take_digits(text);
+        if (digits.empty()) return {0, NumberFault::not_a_number};
+        exponent += digits;
+    }
+    if (!text.empty() || mantissa.digits.empty()) return {0, NumberFault::not_a_number};
+    if (!well_grouped) return {0, NumberFault::bad_group};
+
+    // In the form strtod reads in the current C locale: a toolkit may have
+    // set one whose separator is ','. strtod rounds correctly on both
+    // platforms and, unlike std::from_chars, adds nothing to the Windows
+    // program: its C library already has it.
+    std::string ascii = mantissa.digits;
+    ascii.insert(ascii.size() - mantissa.decimals, std::localeconv()->decimal_point);
+    ascii += exponent;
+    const bool nonzero = mantissa.digits.find_first_not_of('0') != std::string::npos;
+    return in_range(std::strtod(ascii.c_str(), nullptr), nonzero);
+}
+
+// "3/4" or, with a whole number before the last separator, "1 1/2",
+// without its sign; left and right of the first slash.
+Number read_fraction(std::string_view left, std::string_view right) {
+    std::size_t cut = std::string_view::npos;
+    std::size_t cut_size = 0;
+    for (const std::string_view separator : group_separators) {
+        const std::size_t at = left.rfind(separator);
+        if (at != std::string_view::npos && (cut == std::string_view::npos || at > cut)) {
+            cut = at;
+            cut_size = separator.size();
         }
     }
-    if (consume(text, "e") || consume(text, "E")) {
-        out.ascii += consume_sign(text) ? "e-" : "e";
-        for (; !text.empty() && is_digit(text.front()); text.remove_prefix(1)) out.ascii += text.front();
+    const bool mixed = cut != std::string_view::npos;
+    std::string_view whole_text = mixed ? left.substr(0, cut) : std::string_view();
+    bool well_grouped = true;
+    std::string whole;
+    Digits numerator;
+    Digits denominator;
+    if (mixed && (!take_grouped(whole_text, whole, well_grouped) || whole.empty() || !whole_text.empty())) {
+        return {0, NumberFault::not_a_number};
     }
-    return text.empty();
+    if (!read_plain(left.substr(mixed ? cut + cut_size : 0), numerator) || !read_plain(right, denominator)) {
+        return {0, NumberFault::not_a_number};
+    }
+    if (!well_grouped) return {0, NumberFault::bad_group};
+
+    // n / 10^i over d / 10^k is n 10^k over d 10^i, exactly.
+    Natural bottom = Natural::from_digits(denominator.digits);
+    if (bottom.is_zero()) return {0, NumberFault::zero_denominator};
+    bottom.multiply_by_power_of_ten(static_cast<int>(numerator.decimals));
+    Natural top = Natural::from_digits(numerator.digits);
+    top.multiply_by_power_of_ten(static_cast<int>(denominator.decimals));
+    if (mixed) {
+        // Proper, so that "1 000/3" is no silent 1 + 0/3.
+        if (top.is_zero() || compare(top, bottom) >= 0) return {0, NumberFault::improper_fraction};
+        Natural whole_part = Natural::from_digits(whole);
+        whole_part.multiply(bottom);
+        top.add(whole_part);
+    }
+    const bool nonzero = !top.is_zero();
+    return in_range(nearest_double(std::move(top), std::move(bottom)), nonzero);
 }
 
 }  // namespace
 
 Number read_number(std::string_view text) {
-    const std::string_view trimmed = trim_spaces(text);
-    if (trimmed.empty()) return {0, NumberFault::empty};
-    DecimalText decimal;
-    if (!split(trimmed, decimal)) return {0, NumberFault::not_a_number};
-
-    // strtod rounds correctly on both platforms and, unlike std::from_chars,
-    // adds nothing to the Windows program: its C library already has it.
-    char* end = nullptr;
-    const double value = std::strtod(decimal.ascii.c_str(), &end);
-    if (end != decimal.ascii.c_str() + decimal.ascii.size()) return {0, NumberFault::not_a_number};
-    return in_range(value, decimal.has_nonzero_digit);
+    std::string_view number = trim_spaces(text);
+    if (number.empty()) return {0, NumberFault::empty};
+    const bool negative = consume_sign(number);
+    const std::size_t slash = number.find('/');
+    Number read = slash == std::string_view::npos ? read_decimal(number)
+                                                  : read_fraction(number.substr(0, slash), number.substr(slash + 1));
+    if (negative) read.value = -read.value;
+    return read;
 }
 
 }  // namespace runtime

@@ -8,6 +8,7 @@ namespace runtime {
 namespace {
 
 constexpr int significant_digits = 15;
+constexpr std::string_view decimal_comma = ",";  // as Uzbek writes numbers
 
 std::string exponent_text(int exponent) {
     const std::string digits = std::to_string(std::abs(exponent));
@@ -16,7 +17,7 @@ std::string exponent_text(int exponent) {
     return text += digits;
 }
 
-// The digits as they are shown: only the decimal point moves and trailing
+// The digits as they are shown: only the decimal comma moves and trailing
 // zeros go; the rounding is done.
 std::string digits_as_shown(const Decimal& number) {
     if (number.significand == 0) return "0";
@@ -27,18 +28,18 @@ std::string digits_as_shown(const Decimal& number) {
     std::string text = number.negative ? "-" : "";
     if (exponent >= -4 && exponent < significant_digits) {
         if (exponent < 0) {
-            text.append("0.").append(static_cast<std::size_t>(-exponent - 1), '0').append(digits);
+            text.append("0").append(decimal_comma).append(static_cast<std::size_t>(-exponent - 1), '0').append(digits);
         } else {
             const auto integer_digits = static_cast<std::size_t>(exponent) + 1;
             if (digits.size() <= integer_digits) {
                 text.append(digits).append(integer_digits - digits.size(), '0');
             } else {
-                text.append(digits, 0, integer_digits).append(".").append(digits, integer_digits);
+                text.append(digits, 0, integer_digits).append(decimal_comma).append(digits, integer_digits);
             }
         }
     } else {
         text.append(digits, 0, 1);
-        if (digits.size() > 1) text.append(".").append(digits, 1);
+        if (digits.size() > 1) text.append(decimal_comma).append(digits, 1);
         text.append(exponent_text(exponent));
     }
     return text;

@@ -10,13 +10,24 @@ CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushBut
 }
 
 // Qt's button clicks on Enter only as a dialog's default button; this one
-// is no default button, yet the focused button answers Enter.
+// is no default button, yet the focused button answers Enter. Qt's arrow
+// keys move the focus between buttons; here, as on the other faces, only
+// Tab moves it.
 void CommandButton::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        click();
-        return;
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            click();
+            return;
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            event->accept();
+            return;
+        default:
+            QPushButton::keyPressEvent(event);
     }
-    QPushButton::keyPressEvent(event);
 }
 
 }  // namespace runtime::qt

@@ -1,11 +1,11 @@
 #include "runtime/qt/controls.h"
 
 #include <QAccessible>
-#include <QLabel>
 #include <QMenu>
 #include <QPointer>
 
 #include "runtime/qt/command_button.h"
+#include "runtime/qt/label.h"
 #include "runtime/qt/text.h"
 #include "runtime/qt/text_box.h"
 
@@ -26,6 +26,7 @@ public:
 
     std::string text() const override { return to_utf8(widget_->text()); }
     void set_text(std::string_view text) override { widget_->setText(to_qstring(text)); }
+    void set_lines(std::vector<Line> /*lines*/) override {}  // one line, as the toolkit draws it
 
     void set_font(Font font) override {
         QFont made;  // resolves nothing: the rest comes from the window
@@ -37,14 +38,14 @@ public:
     void focus(bool /*select_all*/) override { widget_->setFocus(Qt::OtherFocusReason); }
 
     void name_by(const runtime::Widget& label) override {
-        const auto* named = dynamic_cast<const Control<QLabel>*>(&label);
+        const auto* named = dynamic_cast<const Control<Label>*>(&label);
         if (named == nullptr) return;
         named->widget().setBuddy(widget_);
-        widget_->setAccessibleName(named->widget().text().replace(QLatin1Char('\n'), QLatin1Char(' ')));
+        widget_->setAccessibleName(named->widget().text());
     }
 
     void set_menu(std::vector<MenuItem> items) override {
-        menu_ = std::move(items);
+        menu_ = std::move(items);  // each item guarded by the core
         widget_->setContextMenuPolicy(Qt::CustomContextMenu);
         QObject::connect(widget_, &QWidget::customContextMenuRequested, widget_, [this](QPoint at) {
             auto* menu = new QMenu(widget_);
@@ -63,15 +64,15 @@ private:
     std::vector<MenuItem> menu_;
 };
 
-// A label's text is set, never edited; it can be selected with the mouse
-// but never takes the focus.
-class Label final : public Control<QLabel> {
+// A label's text is set, never edited; it is drawn in the core's lines.
+class LabelControl final : public Control<Label> {
 public:
-    using Control::Control;
+    LabelControl(Label* label, std::string_view caption) : Control(label), caption_(caption) {}
 
     // QLabel announces a changed text itself; the same answer written again
     // is announced here, so that every click is heard.
     void set_text(std::string_view text) override {
+        caption_ = text;
         const QString shown = to_qstring(text);
         const bool same = shown == widget_->text();
         widget_->setText(shown);
@@ -80,6 +81,16 @@ public:
             QAccessible::updateAccessibility(&written);
         }
     }
+
+    void set_lines(std::vector<Line> lines) override {
+        QStringList drawn;
+        for (const Line& line : lines)
+            drawn << to_qstring(std::string_view(caption_).substr(line.begin, line.end - line.begin));
+        widget_->set_lines(std::move(drawn));
+    }
+
+private:
+    std::string caption_;  // as the core wrote it: the lines count its bytes
 };
 
 class TextBoxControl final : public Control<QLineEdit> {
@@ -110,17 +121,17 @@ QtWidget* placed(QtWidget* widget, const ControlStyle& style, Rect box) {
     return widget;
 }
 
-std::unique_ptr<runtime::Widget> make_label(const ControlStyle& style, Rect box, const QString& text, QWidget& parent) {
-    auto* label = placed(new QLabel(text, &parent), style, box);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment((style.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    label->setFocusPolicy(Qt::NoFocus);
+std::unique_ptr<runtime::Widget> make_label(const ControlStyle& style, Rect box, std::string_view text, QWidget& parent,
+                                            WindowEvents& events) {
+    auto* label =
+        placed(new Label(to_qstring(text), style.centred ? Qt::AlignHCenter : Qt::AlignLeft, &parent), style, box);
     if (style.back_colour != SystemColour::none) {
         label->setBackgroundRole(palette_role(style.back_colour));
         label->setAutoFillBackground(true);
     }
-    return std::make_unique<Label>(label);
+    auto control = std::make_unique<LabelControl>(label, text);
+    label->on_click([&events, made = control.get()] { events.clicked(*made); });
+    return control;
 }
 
 std::unique_ptr<runtime::Widget> make_button(const ControlStyle& style, Rect box, const QString& text, QWidget& parent,
@@ -140,11 +151,12 @@ std::unique_ptr<runtime::Widget> make_control(const ControlStyle& style, Rect bo
         case ControlKind::push_button:
             return make_button(style, box, shown, parent, events);
         case ControlKind::text_box:
-            return std::make_unique<TextBoxControl>(placed(new TextBox(shown, style.max_length, &parent), style, box));
+            return std::make_unique<TextBoxControl>(
+                placed(new TextBox(shown, style.max_length, events, &parent), style, box));
         case ControlKind::label:
             break;
     }
-    return make_label(style, box, shown, parent);
+    return make_label(style, box, text, parent, events);
 }
 
 }  // namespace runtime::qt

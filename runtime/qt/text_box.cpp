@@ -1,9 +1,11 @@
 #include "runtime/qt/text_box.h"
 
-#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 
 #include "runtime/form/text_box_rule.h"
 #include "runtime/messages.h"
@@ -25,20 +27,74 @@ QAction* add_item(QMenu& menu, std::string_view text, QKeySequence::StandardKey 
 
 }  // namespace
 
-QValidator::State OneLineRule::validate(QString& input, int& position) const {
-    const Edit kept = keep_first_line(units(before_), units(input), static_cast<std::size_t>(position));
-    if (kept.text.size() != static_cast<std::size_t>(input.size())) {
-        input = QString::fromUtf16(kept.text.data(), static_cast<qsizetype>(kept.text.size()));
-        position = static_cast<int>(kept.cursor);
-    }
-    before_ = input;
-    return Acceptable;
+TextBox::TextBox(const QString& text, int max_length, WindowEvents& events, QWidget* parent)
+    : QLineEdit(parent), events_(events) {
+    setMaxLength(max_length);
+    setText(text);
 }
 
-TextBox::TextBox(const QString& text, int max_length, QWidget* parent) : QLineEdit(parent) {
-    setMaxLength(max_length);
-    setValidator(new OneLineRule(this));
-    setText(text);
+QString TextBox::kept(const QString& inserted) const {
+    const std::u16string_view kept_units = kept_of_insertion(units(inserted), static_cast<std::size_t>(text().size()),
+                                                             static_cast<std::size_t>(selectedText().size()));
+    return QString::fromUtf16(kept_units.data(), static_cast<qsizetype>(kept_units.size()));
+}
+
+void TextBox::paste_from(QClipboard::Mode mode) {
+    events_.guarded([this, mode] {
+        if (isReadOnly()) return;
+        const QString inserted = kept(QGuiApplication::clipboard()->text(mode));
+        if (!inserted.isEmpty() || hasSelectedText()) insert(inserted);
+    });
+}
+
+void TextBox::keyPressEvent(QKeyEvent* event) {
+    if (event == QKeySequence::Paste) {
+        paste_from(QClipboard::Clipboard);
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+// X11's middle click pastes the primary selection where the mouse is.
+void TextBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        setCursorPosition(cursorPositionAt(event->position().toPoint()));
+        deselect();
+        paste_from(QClipboard::Selection);
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+// The drop goes in as Qt would insert it, with only what the rule keeps.
+void TextBox::dropEvent(QDropEvent* event) {
+    if (!event->mimeData()->hasText()) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    QMimeData kept_text;
+    events_.guarded([&] { kept_text.setText(kept(event->mimeData()->text())); });
+    QDropEvent kept_drop(event->position(), event->possibleActions(), &kept_text, event->buttons(), event->modifiers(),
+                         event->type());
+    kept_drop.setDropAction(event->dropAction());
+    QLineEdit::dropEvent(&kept_drop);
+    event->setDropAction(kept_drop.dropAction());
+    event->setAccepted(kept_drop.isAccepted());
+}
+
+void TextBox::inputMethodEvent(QInputMethodEvent* event) {
+    const QString committed = event->commitString();
+    QString kept_text = committed;
+    events_.guarded([&] { kept_text = kept(committed); });
+    if (kept_text == committed) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent kept_event(event->preeditString(), event->attributes());
+    kept_event.setCommitString(kept_text, event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&kept_event);
 }
 
 // The menu Qt would show, with the same actions and the same rules for
@@ -56,7 +112,7 @@ void TextBox::contextMenuEvent(QContextMenuEvent* event) {
     connect(add_item(*menu, messages::cut, QKeySequence::Cut, selected), &QAction::triggered, this, &QLineEdit::cut);
     connect(add_item(*menu, messages::copy, QKeySequence::Copy, selected), &QAction::triggered, this, &QLineEdit::copy);
     connect(add_item(*menu, messages::paste, QKeySequence::Paste, can_paste), &QAction::triggered, this,
-            &QLineEdit::paste);
+            [this] { paste_from(QClipboard::Clipboard); });
     connect(add_item(*menu, messages::erase, QKeySequence::UnknownKey, selected), &QAction::triggered, this,
             &QLineEdit::del);
     menu->addSeparator();

@@ -1,28 +1,32 @@
 #pragma once
 
+#include <QClipboard>
 #include <QLineEdit>
-#include <QValidator>
+
+#include "runtime/form/toolkit.h"
 
 namespace runtime::qt {
 
-// What reaches a box is kept as the core's rule for one-line boxes says,
-// whatever brings it in: keys, paste, the selection's middle click, a drop.
-class OneLineRule final : public QValidator {
-public:
-    explicit OneLineRule(QObject* parent) : QValidator(parent) {}
-    State validate(QString& input, int& position) const override;
-
-private:
-    mutable QString before_;  // the box's text before the change being validated
-};
-
-// A one-line text box whose context menu speaks the program's language.
+// A one-line text box. Whatever brings text in (the keys that paste, the
+// menu, the selection's middle click, a drop, an input method) inserts
+// what the core's rule keeps, as one edit that undo takes back. Its
+// context menu speaks the program's language.
 class TextBox final : public QLineEdit {
 public:
-    TextBox(const QString& text, int max_length, QWidget* parent);
+    TextBox(const QString& text, int max_length, WindowEvents& events, QWidget* parent);
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    QString kept(const QString& inserted) const;
+    void paste_from(QClipboard::Mode mode);
+
+    WindowEvents& events_;
 };
 
 }  // namespace runtime::qt

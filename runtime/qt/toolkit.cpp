@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QClipboard>
 #include <QIcon>
 #include <QMessageBox>
 #include <array>
@@ -24,13 +23,32 @@ const char* named_display() {
 }
 
 std::string starting_program;
+std::string why_not_started;  // the cause Qt named before its fatal message
 
-// Qt ends the process with a dump when it cannot open the display it was
-// given. Until the application is up, its messages come here instead, and
-// a fatal one ends start-up with one line of ours and status 1.
-void on_message_while_starting(QtMsgType type, const QMessageLogContext& /*context*/, const QString& /*message*/) {
+// The name in the first pair of double quotes of Qt's message, as it
+// names a platform plugin.
+std::string quoted_name(const QString& message) {
+    const qsizetype open = message.indexOf(QLatin1Char('"'));
+    const qsizetype close = message.indexOf(QLatin1Char('"'), open + 1);
+    return open < 0 || close < 0 ? std::string("?") : qt::to_utf8(message.mid(open + 1, close - open - 1));
+}
+
+// Qt ends the process with a dump when no platform plugin starts, after
+// saying why in English. Until the application is up, its messages come
+// here instead: the cause is kept, and the fatal message ends start-up
+// with one line of ours, in Uzbek, and status 1.
+void on_message_while_starting(QtMsgType type, const QMessageLogContext& /*context*/, const QString& message) {
+    if (why_not_started.empty()) {
+        if (message.contains(QLatin1String("could not connect to display"))) {
+            why_not_started = messages::cannot_open_display(starting_program, named_display());
+        } else if (message.startsWith(QLatin1String("Could not find the Qt platform plugin"))) {
+            why_not_started = messages::no_platform(starting_program, quoted_name(message));
+        } else if (message.startsWith(QLatin1String("Could not load the Qt platform plugin"))) {
+            why_not_started = messages::platform_failed(starting_program, quoted_name(message));
+        }
+    }
     if (type != QtFatalMsg) return;
-    report_without_window(messages::cannot_open_display(starting_program, named_display()));
+    report_without_window(why_not_started.empty() ? messages::platform_failed(starting_program, "?") : why_not_started);
     std::_Exit(EXIT_FAILURE);
 }
 
@@ -65,7 +83,6 @@ public:
 
     int run() override { return QApplication::exec(); }
     void quit() override { QApplication::quit(); }
-    void copy(std::string_view text) override { QGuiApplication::clipboard()->setText(qt::to_qstring(text)); }
 
 private:
     // The program reads no command line: Qt sees only the program's name.

@@ -1,7 +1,9 @@
 #include "runtime/qt/window.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -23,6 +25,18 @@ void Surface::paintEvent(QPaintEvent* event) {
     if (after_first_paint_) QTimer::singleShot(0, this, std::exchange(after_first_paint_, nullptr));
 }
 
+void Surface::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    events_.resized();
+}
+
+// Maximised, full screen or restored: the core hears of it even where the
+// size stays, since who sizes the window has changed.
+void Surface::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) events_.resized();
+}
+
 Window::Window(std::string_view caption, WindowEvents& events)
     : events_(events), surface_(std::make_unique<Surface>(events)) {
     surface_->setWindowTitle(to_qstring(caption));
@@ -39,16 +53,27 @@ Size Window::measure(std::string_view text, Font font) const {
     return {size.width(), size.height()};
 }
 
-void Window::set_client_size(Size client, Size minimum) {
-    surface_->setMinimumSize(minimum.width, minimum.height);
-    surface_->resize(client.width, client.height);
+// Under Wayland a window knows no position; its client area then counts
+// from the screen's corner, which leaves it all the room there is.
+Placement Window::placement() const {
+    const QRect client = surface_->geometry();
+    const QRect frame = surface_->frameGeometry();
+    QRect room(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    if (const QScreen* screen = surface_->screen()) {
+        room = screen->availableGeometry().adjusted(client.left() - frame.left(), client.top() - frame.top(),
+                                                    client.right() - frame.right(), client.bottom() - frame.bottom());
+    }
+    const bool system = (surface_->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0;
+    return {{client.x(), client.y(), client.width(), client.height()},
+            {room.x(), room.y(), room.width(), room.height()},
+            system};
 }
 
-int Window::widest_client() const {
-    const QScreen* screen = surface_->screen();
-    const int frame = surface_->frameGeometry().width() - surface_->width();
-    return screen == nullptr ? QWIDGETSIZE_MAX : screen->availableGeometry().width() - frame;
-}
+void Window::set_client_size(Size client) { surface_->resize(client.width, client.height); }
+
+void Window::set_minimum_client_size(Size minimum) { surface_->setMinimumSize(minimum.width, minimum.height); }
+
+void Window::shift_left(int pixels) { surface_->move(surface_->pos() - QPoint(pixels, 0)); }
 
 void Window::show_error(std::string_view message, std::function<void()> closed) {
     QMessageBox box(QMessageBox::Critical, surface_->windowTitle(), to_qstring(message), QMessageBox::Ok,
@@ -57,5 +82,7 @@ void Window::show_error(std::string_view message, std::function<void()> closed) 
     box.exec();
     closed();
 }
+
+void Window::copy(std::string_view text) { QGuiApplication::clipboard()->setText(to_qstring(text)); }
 
 }  // namespace runtime::qt

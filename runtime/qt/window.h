@@ -8,7 +8,8 @@
 
 namespace runtime::qt {
 
-// The top-level QWidget: it tells the core when the user closes it.
+// The top-level QWidget: it tells the core when the user closes it and
+// when its size or state changes, whoever changed them.
 class Surface final : public QWidget {
 public:
     explicit Surface(WindowEvents& events) : events_(events) {}
@@ -19,6 +20,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     WindowEvents& events_;
@@ -34,10 +37,13 @@ public:
     std::unique_ptr<runtime::Widget> make(const ControlStyle& style, Rect pixels, std::string_view text) override;
     int dpi() const override { return 96; }
     Size measure(std::string_view text, Font font) const override;
-    void set_client_size(Size client, Size minimum) override;
-    int widest_client() const override;
+    Placement placement() const override;
+    void set_client_size(Size client) override;
+    void set_minimum_client_size(Size minimum) override;
+    void shift_left(int pixels) override;
     void show() override { surface_->show(); }
     void show_error(std::string_view message, std::function<void()> closed) override;
+    void copy(std::string_view text) override;
 
     QWidget& surface() const { return *surface_; }
     void after_first_paint(std::function<void()> task) { surface_->after_first_paint(std::move(task)); }

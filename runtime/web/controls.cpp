@@ -4,18 +4,19 @@
 
 #include "runtime/form/text_box_rule.h"
 #include "runtime/web/dom.h"
-#include "runtime/web/page_call.h"
+#include "runtime/web/markup.h"
 #include "runtime/web/text.h"
 
 namespace runtime::web {
 
-Control::Control(const ControlStyle& style, Rect box, std::string_view text, WindowEvents& events) : events_(events) {
+Control::Control(const ControlStyle& style, Rect box, std::string_view text, WindowEvents& events)
+    : kind_(style.kind), events_(events), box_(box) {
+    if (kind_ == ControlKind::label) caption_ = text;
+    lines_ = {{0, text.size()}};
     const Utf16 name(style.name);
-    const Utf16 shown(text);
-    handle_ = web_make(static_cast<int>(style.kind), name.data(), name.size(), style.centred,
-                       style.back_colour == SystemColour::inactive_border, style.max_length, style.announce_changes,
-                       shown.data(), shown.size(), this);
-    place(box);
+    const Utf16 markup(control_markup(style, text, lines_));
+    handle_ = web_make(name.data(), name.size(), markup.data(), markup.size(), this);
+    set_font({});
 }
 
 Control::~Control() { web_remove(handle_); }
@@ -27,13 +28,42 @@ std::string Control::text() const {
 }
 
 void Control::set_text(std::string_view text) {
+    if (kind_ == ControlKind::label) {
+        caption_ = text;
+        draw_lines();
+        return;
+    }
     const Utf16 shown(text);
     web_set_text(handle_, shown.data(), shown.size());
 }
 
-void Control::set_font(Font font) { web_set_font(handle_, font.points.value_or(0.0f)); }
+void Control::set_lines(std::vector<Line> lines) {
+    lines_ = std::move(lines);
+    draw_lines();
+}
 
-void Control::place(Rect box) { web_place(handle_, box.left, box.top, box.width, box.height); }
+void Control::draw_lines() {
+    const Utf16 markup(lines_markup(caption_, lines_));
+    web_set_markup(handle_, markup.data(), markup.size());
+}
+
+void Control::set_font(Font font) {
+    points_ = font.points.value_or(default_points);
+    int size[2] = {};
+    web_measure(nullptr, 0, points_, size);
+    line_height_ = size[1];
+    restyle();
+}
+
+void Control::place(Rect box) {
+    box_ = box;
+    restyle();
+}
+
+void Control::restyle() {
+    const Utf16 style(control_style(box_, points_, line_height_));
+    web_set_style(handle_, style.data(), style.size());
+}
 
 void Control::focus(bool select_all) { web_focus(handle_, select_all); }
 
@@ -49,38 +79,30 @@ void Control::set_menu(std::vector<MenuItem> items) {
     menu_ = std::move(items);
 }
 
-// The box held `before`; the browser is about to make it `after`. Where
-// the core keeps less, the box shows that instead.
-bool Control::inserted(std::u16string_view before, std::u16string_view after, int caret) const {
-    const Edit kept = keep_first_line(before, after, static_cast<std::size_t>(caret));
-    if (kept.text == after) return false;
-    web_set_edit(handle_, kept.text.data(), static_cast<int>(kept.text.size()), static_cast<int>(kept.cursor));
-    return true;
+void Control::menu_chosen(int index) {
+    events_.guarded([this, index] { menu_.at(static_cast<std::size_t>(index)).chosen(); });
+}
+
+// The core's rule keeps the start of an insertion: how much of it, in
+// UTF-16 units.
+int Control::kept_of_insertion(std::u16string_view inserted, int held, int replaced) const noexcept {
+    return static_cast<int>(
+        runtime::kept_of_insertion(inserted, static_cast<std::size_t>(held), static_cast<std::size_t>(replaced))
+            .size());
 }
 
 }  // namespace runtime::web
 
 using runtime::web::Control;
-using runtime::web::from_page;
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE void web_clicked(Control* control) {
-    from_page([=] { control->clicked(); });
-}
+EMSCRIPTEN_KEEPALIVE void web_clicked(Control* control) { control->clicked(); }
 
-EMSCRIPTEN_KEEPALIVE void web_menu_chosen(const Control* control, int index) {
-    from_page([=] { control->menu_chosen(index); });
-}
+EMSCRIPTEN_KEEPALIVE void web_menu_chosen(Control* control, int index) { control->menu_chosen(index); }
 
-// True when the core kept less than the browser would insert.
-EMSCRIPTEN_KEEPALIVE bool web_inserted(const Control* control, const char16_t* before, int before_length,
-                                       const char16_t* after, int after_length, int caret) {
-    bool cut = false;
-    from_page([&] {
-        cut = control->inserted({before, static_cast<std::size_t>(before_length)},
-                                {after, static_cast<std::size_t>(after_length)}, caret);
-    });
-    return cut;
+EMSCRIPTEN_KEEPALIVE int web_kept_of_insertion(const Control* control, const char16_t* inserted, int length, int held,
+                                               int replaced) {
+    return control->kept_of_insertion({inserted, static_cast<std::size_t>(length)}, held, replaced);
 }
 }

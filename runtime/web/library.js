@@ -6,12 +6,11 @@ mergeInto(LibraryManager.library, {
     controls: [],  // by handle: {element, menu}
     canvas: null,
     canvasFont: '',  // the canvas's font as last set: setting it costs a parse
+    family: '',  // the form's, as the stylesheet names it
     decoder: null,
-    size: {width: 0, height: 0},  // the form's, in CSS pixels
-    errorOwner: 0,  // the C++ window waiting for the error box to close
+    errors: [],  // {title, message, owner, id}, each in turn: the first is shown
     closeMenu: null,  // while a menu is open
-    family: 'system-ui, sans-serif',
-    defaultPoints: 10,  // what browsers give form controls
+    showing: false,  // while the program shows the form it has taken over
 
     text: function (pointer, length) {
       web.decoder = web.decoder || new TextDecoder('utf-16le', {ignoreBOM: true});
@@ -23,43 +22,70 @@ mergeInto(LibraryManager.library, {
       for (var i = 0; i < text.length; ++i) HEAPU16[(pointer >> 1) + i] = text.charCodeAt(i);
       return pointer;
     },
-    font: function (points) {
-      return (points || web.defaultPoints) + 'pt ' + web.family;
+    form: function () {
+      return document.getElementById('form');
     },
+    // Measured as the stylesheet draws the form's text, kerning off in
+    // both, so that a line measured is the line drawn.
     metrics: function (text, points) {
-      var context = web.canvas || (web.canvas = document.createElement('canvas').getContext('2d'));
-      var font = web.font(points);
+      var context = web.canvas;
+      if (!context) {
+        context = web.canvas = document.createElement('canvas').getContext('2d');
+        context.fontKerning = 'none';
+        web.family = getComputedStyle(web.form()).fontFamily;
+      }
+      var font = points + 'pt ' + web.family;
       if (web.canvasFont !== font) context.font = web.canvasFont = font;
       var measured = context.measureText(text);
       // Browsers without the font's own extent: a usual line, 1.2 em.
       var ascent = measured.fontBoundingBoxAscent, descent = measured.fontBoundingBoxDescent;
-      var line = ascent === undefined ? 1.2 * (points || web.defaultPoints) * 96 / 72 : ascent + descent;
+      var line = ascent === undefined ? 1.2 * points * 96 / 72 : ascent + descent;
       return {width: Math.ceil(measured.width), height: Math.ceil(line)};
     },
-    // On a screen narrower than the form, the whole form shrinks to fit;
-    // it never reflows. Its holder takes the size it is shown at.
-    fit: function () {
-      var form = document.getElementById('form'), holder = form.parentElement;
-      var width = web.size.width, height = web.size.height;
-      var scale = Math.min(1, document.documentElement.clientWidth / width);
-      form.style.transform = scale < 1 ? 'scale(' + scale + ')' : '';
-      holder.style.width = width * scale + 'px';
-      holder.style.height = height * scale + 'px';
-    },
-    // A line break pasted, dropped or typed into a box goes by the core's
-    // rule: the box keeps what the core says, the rest is the browser's.
+    // Whatever is typed, pasted or dropped into a box goes by the core's
+    // rule. Where the core keeps less, the browser's insertion gives way to
+    // the kept text, inserted as an edit of the user's own, so that undo
+    // takes it back as it would the browser's.
     beforeInput: function (event) {
       var box = event.target, data = event.data;
       if (data === null || !event.inputType.startsWith('insert')) return;
-      var start = box.selectionStart, end = box.selectionEnd, value = box.value;
-      var room = box.maxLength - value.length + (end - start);
-      data = data.slice(0, Math.max(0, room));
-      var after = value.slice(0, start) + data + value.slice(end);
-      var before = web.copyIn(value), inserted = web.copyIn(after);
-      var kept = _web_inserted(box.web.owner, before, value.length, inserted, after.length, start + data.length);
-      _free(before);
+      var inserted = web.copyIn(data);
+      var kept = _web_kept_of_insertion(box.web.owner, inserted, data.length, box.value.length,
+                                        box.selectionEnd - box.selectionStart);
       _free(inserted);
-      if (kept) event.preventDefault();
+      if (kept === data.length) return;
+      event.preventDefault();
+      document.execCommand('insertText', false, data.slice(0, kept));
+    },
+    clicked: function (event) {
+      _web_clicked(event.currentTarget.web.owner);
+    },
+    // A label's click is the core's to act on: the browser's own (a
+    // <label> focusing its box, a press taking the focus from where it
+    // was) would come on top of it.
+    labelClick: function (event) {
+      event.preventDefault();
+      web.clicked(event);
+    },
+    labelPress: function (event) {
+      event.preventDefault();
+    },
+    // Tab goes round the form's controls, as in a desktop window: from the
+    // last back to the first, and Shift+Tab the other way.
+    tabRound: function (key) {
+      if (key.key !== 'Tab' || key.altKey || key.ctrlKey || key.metaKey) return;
+      var focusable = web.form().querySelectorAll('input, button:enabled');
+      var from = key.shiftKey ? focusable[0] : focusable[focusable.length - 1];
+      if (!focusable.length || key.target !== from) return;
+      key.preventDefault();
+      (key.shiftKey ? focusable[focusable.length - 1] : focusable[0]).focus();
+    },
+    showError: function () {
+      var dialog = document.getElementById('error'), error = web.errors[0];
+      document.getElementById('error-title').textContent = error.title || document.title;
+      document.getElementById('error-message').textContent = error.message;
+      if (!dialog.open) dialog.showModal();
+      document.getElementById('error-ok').focus();
     },
     menu: function (event) {
       var control = event.currentTarget.web, items = web.controls[control.handle].menu;
@@ -111,12 +137,14 @@ mergeInto(LibraryManager.library, {
         dialog.close();
       }
     });
+    // Each error's owner hears of its own box; one that came meanwhile is
+    // shown next.
     dialog.addEventListener('close', function () {
-      var owner = web.errorOwner;
-      web.errorOwner = 0;
-      if (owner) _web_error_closed(owner);
+      var shown = web.errors.shift();
+      if (shown.owner) _web_error_closed(shown.owner, shown.id);
+      if (web.errors.length && !dialog.open) web.showError();
     });
-    addEventListener('resize', web.fit);
+    web.form().addEventListener('keydown', web.tabRound);
   },
 
   web_set_title__deps: ['$web'],
@@ -124,43 +152,29 @@ mergeInto(LibraryManager.library, {
     document.title = web.text(text, length);
   },
 
-  // `kind` as ControlKind numbers it: 0 a push button, 1 a text box, 2 a label.
+  // The page's own markup holds the form's controls, so that it shows
+  // them before the program runs: the program takes each over, what the
+  // user has typed in it meanwhile included, and its buttons, which could
+  // not be pressed until now, work.
   web_make__deps: ['$web'],
-  web_make: function (kind, name, nameLength, centred, backColour, maxLength, live, text, textLength, owner) {
-    var element;
-    if (kind === 0) {
-      element = document.createElement('button');
-      element.type = 'button';
-      element.onclick = function () {
-        _web_clicked(owner);
-      };
-    } else if (kind === 1) {
-      element = document.createElement('input');
-      element.type = 'text';
-      // The full keyboard: a phone's decimal pad has no minus sign or 'e'.
-      element.inputMode = 'text';
-      element.autocomplete = 'off';  // the browser keeps no history of what was typed
-      element.setAttribute('autocapitalize', 'off');
-      element.setAttribute('autocorrect', 'off');
-      element.spellcheck = false;
-      element.maxLength = maxLength;
+  web_make: function (name, nameLength, markup, markupLength, owner) {
+    var form = web.form(), element = document.getElementById(web.text(name, nameLength));
+    if (!element || element.parentElement !== form) {
+      form.insertAdjacentHTML('beforeend', web.text(markup, markupLength));
+      element = form.lastElementChild;
+    }
+    if (element.tagName === 'BUTTON') {
+      element.disabled = false;
+      element.addEventListener('click', web.clicked);
+    } else if (element.tagName === 'INPUT') {
       element.addEventListener('beforeinput', web.beforeInput);
     } else {
-      element = document.createElement('div');  // a <label> once it names a box
-      if (centred) element.classList.add('centred');
-      if (backColour) element.classList.add('inactive-border');
-      if (live) element.setAttribute('aria-live', 'polite');
+      element.addEventListener('mousedown', web.labelPress);
+      element.addEventListener('click', web.labelClick);
     }
     var handle = web.controls.length;
-    element.id = web.text(name, nameLength);
     element.web = {handle: handle, owner: owner};
-    if (kind === 1) {
-      element.value = web.text(text, textLength);
-    } else {
-      element.textContent = web.text(text, textLength);
-    }
     web.controls.push({element: element, menu: []});
-    document.getElementById('form').append(element);
     return handle;
   },
 
@@ -190,52 +204,41 @@ mergeInto(LibraryManager.library, {
     }
   },
 
-  // A box's text after an insertion the core has cut, the caret after
-  // what it kept.
-  web_set_edit__deps: ['$web'],
-  web_set_edit: function (handle, text, length, caret) {
-    var element = web.controls[handle].element;
-    element.value = web.text(text, length);
-    element.setSelectionRange(caret, caret);
+  // Markup the core's side has written and escaped (runtime/web/markup.cpp).
+  web_set_markup__deps: ['$web'],
+  web_set_markup: function (handle, markup, length) {
+    web.controls[handle].element.innerHTML = web.text(markup, length);
   },
 
-  web_set_font__deps: ['$web'],
-  web_set_font: function (handle, points) {
-    var style = web.controls[handle].element.style;
-    style.font = web.font(points);
-    style.lineHeight = web.metrics('', points).height + 'px';
+  // Declarations as a style, which the page's policy allows, not as an
+  // attribute, which it forbids.
+  web_set_style__deps: ['$web'],
+  web_set_style: function (handle, declarations, length) {
+    web.controls[handle].element.style.cssText = web.text(declarations, length);
   },
 
-  web_place__deps: ['$web'],
-  web_place: function (handle, left, top, width, height) {
-    var style = web.controls[handle].element.style;
-    style.left = left + 'px';
-    style.top = top + 'px';
-    style.width = width + 'px';
-    style.height = height + 'px';
+  web_set_form_style__deps: ['$web'],
+  web_set_form_style: function (declarations, length) {
+    web.form().style.cssText = web.text(declarations, length);
   },
 
+  // Where the user has gone on to another control of the page's own markup
+  // before the program was live, the focus stays there.
   web_focus__deps: ['$web'],
   web_focus: function (handle, selectAll) {
     var element = web.controls[handle].element;
+    if (web.showing && web.form().contains(document.activeElement)) return;
     element.focus();
     if (selectAll) element.select();
   },
 
-  // The label becomes a <label> for the box, in its place, with all it had.
+  // The label goes just before its box: read before it, and above it
+  // where the form stands in one column.
   web_name_by__deps: ['$web'],
   web_name_by: function (handle, label) {
-    var control = web.controls[label], shown = control.element, named = document.createElement('label');
-    named.id = shown.id;
-    named.className = shown.className;
-    named.style.cssText = shown.style.cssText;  // as a style, which the page's policy allows; not as an attribute
-    if (shown.hasAttribute('aria-live')) named.setAttribute('aria-live', shown.getAttribute('aria-live'));
-    while (shown.firstChild) named.append(shown.firstChild);
-    named.web = shown.web;
-    if (control.menu.length) named.addEventListener('contextmenu', web.menu);
-    named.htmlFor = web.controls[handle].element.id;
-    shown.replaceWith(named);
-    control.element = named;
+    var box = web.controls[handle].element, named = web.controls[label].element;
+    named.htmlFor = box.id;
+    if (named.nextElementSibling !== box) box.before(named);
   },
 
   // Item texts, one a line.
@@ -254,31 +257,25 @@ mergeInto(LibraryManager.library, {
     HEAP32[(out >> 2) + 1] = size.height;
   },
 
-  web_set_client_size__deps: ['$web'],
-  web_set_client_size: function (width, height) {
-    var form = document.getElementById('form');
-    web.size = {width: width, height: height};
-    form.style.width = width + 'px';
-    form.style.height = height + 'px';
-    if (!form.hidden) web.fit();
+  web_page_width: function () {
+    return document.documentElement.clientWidth;
   },
 
   web_show__deps: ['$web'],
   web_show: function () {
-    document.getElementById('form').hidden = false;
-    web.fit();
+    web.showing = true;
+    queueMicrotask(function () {
+      web.showing = false;
+    });
   },
 
-  // `owner`, if any, hears when the box closes. Texts are set as text,
-  // never as markup: the message may quote what the user typed.
+  // Texts are set as text, never as markup: the message may quote what
+  // the user typed.
   web_show_error__deps: ['$web'],
-  web_show_error: function (title, titleLength, message, messageLength, owner) {
-    var dialog = document.getElementById('error');
-    document.getElementById('error-title').textContent = web.text(title, titleLength) || document.title;
-    document.getElementById('error-message').textContent = web.text(message, messageLength);
-    web.errorOwner = owner;
-    if (!dialog.open) dialog.showModal();
-    document.getElementById('error-ok').focus();
+  web_show_error: function (title, titleLength, message, messageLength, owner, id) {
+    web.errors.push({title: web.text(title, titleLength), message: web.text(message, messageLength), owner: owner,
+                     id: id});
+    if (web.errors.length === 1) web.showError();
   },
 
   // Where the clipboard API is refused (a page not served over HTTPS, a

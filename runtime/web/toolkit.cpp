@@ -1,5 +1,3 @@
-#include <emscripten.h>
-
 #include "runtime/web/dom.h"
 #include "runtime/web/text.h"
 #include "runtime/web/window.h"
@@ -18,20 +16,16 @@ public:
     void show_error(std::string_view title, std::string_view message) override {
         const web::Utf16 shown_title(title);
         const web::Utf16 text(message);
-        web_show_error(shown_title.data(), shown_title.size(), text.data(), text.size(), nullptr);
+        web_show_error(shown_title.data(), shown_title.size(), text.data(), text.size(), nullptr, 0);
     }
 
-    // The browser owns the event loop. main() ends here, without unwinding
-    // its frames: the runtime stays live and the page calls into it.
-    [[noreturn]] int run() override { emscripten_exit_with_live_runtime(); }
+    // The browser owns the event loop: main() returns, the runtime stays
+    // live and the page calls into it.
+    int run() override { return 0; }
+    bool host_runs_loop() const override { return true; }
 
     // A page ends when its tab closes; nothing on it asks to quit.
     void quit() override {}
-
-    void copy(std::string_view text) override {
-        const web::Utf16 copied(text);
-        web_copy(copied.data(), copied.size());
-    }
 };
 
 }  // namespace

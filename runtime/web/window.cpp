@@ -2,12 +2,13 @@
 
 #include <emscripten.h>
 
+#include <algorithm>
 #include <limits>
 #include <utility>
 
 #include "runtime/web/controls.h"
 #include "runtime/web/dom.h"
-#include "runtime/web/page_call.h"
+#include "runtime/web/markup.h"
 #include "runtime/web/text.h"
 
 namespace runtime::web {
@@ -24,33 +25,49 @@ std::unique_ptr<runtime::Widget> Window::make(const ControlStyle& style, Rect pi
 Size Window::measure(std::string_view text, Font font) const {
     const Utf16 measured(text);
     int size[2] = {};
-    web_measure(measured.data(), measured.size(), font.points.value_or(0.0f), size);
+    web_measure(measured.data(), measured.size(), font.points.value_or(default_points), size);
     return {size[0], size[1]};
 }
 
-// A page cannot be dragged smaller than the form: the form is always its
-// client size, and the page scales it rather than hide any of it.
-void Window::set_client_size(Size client, Size /*minimum*/) { web_set_client_size(client.width, client.height); }
+// The page scrolls down as far as the form needs.
+Placement Window::placement() const {
+    return {{0, 0, client_.width, client_.height}, {0, 0, web_page_width(), std::numeric_limits<int>::max()}, false};
+}
 
-// However wide the form grows, the page scales it to the screen's width,
-// so no width hides an answer.
-int Window::widest_client() const { return std::numeric_limits<int>::max(); }
+void Window::set_client_size(Size client) {
+    client_ = client;
+    const Utf16 style(form_style(client));
+    web_set_form_style(style.data(), style.size());
+}
 
 void Window::show() { web_show(); }
 
 void Window::show_error(std::string_view message, std::function<void()> closed) {
-    error_closed_ = std::move(closed);
+    const int id = next_error_++;
+    waiting_.emplace_back(id, std::move(closed));
     const Utf16 title(caption_);
     const Utf16 text(message);
-    web_show_error(title.data(), title.size(), text.data(), text.size(), this);
+    web_show_error(title.data(), title.size(), text.data(), text.size(), this, id);
 }
 
-void Window::error_closed() {
-    if (auto closed = std::exchange(error_closed_, nullptr)) closed();
+void Window::error_closed(int id) {
+    events_.guarded([this, id] {
+        const auto found =
+            std::find_if(waiting_.begin(), waiting_.end(), [id](const auto& each) { return each.first == id; });
+        if (found == waiting_.end()) return;
+        const std::function<void()> closed = std::move(found->second);
+        waiting_.erase(found);
+        closed();
+    });
+}
+
+void Window::copy(std::string_view text) {
+    const Utf16 copied(text);
+    web_copy(copied.data(), copied.size());
 }
 
 }  // namespace runtime::web
 
-extern "C" EMSCRIPTEN_KEEPALIVE void web_error_closed(runtime::web::Window* window) {
-    runtime::web::from_page([=] { window->error_closed(); });
+extern "C" EMSCRIPTEN_KEEPALIVE void web_error_closed(runtime::web::Window* window, int id) {
+    window->error_closed(id);
 }

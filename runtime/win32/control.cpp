@@ -1,7 +1,11 @@
 #include "runtime/win32/control.h"
 
+#include <algorithm>
+
 #include "runtime/error.h"
+#include "runtime/form/text_box_rule.h"
 #include "runtime/messages.h"
+#include "runtime/win32/clipboard.h"
 #include "runtime/win32/wide_text.h"
 #include "runtime/win32/window.h"
 
@@ -14,10 +18,11 @@ struct WindowKind {
     DWORD ex_style;
 };
 
-// Labels never wrap: the runtime breaks their lines. SS_NOTIFY lets a
-// right-click reach a label's menu.
-WindowKind window_kind(const ControlStyle& style) {
-    switch (style.kind) {
+// Labels are drawn by the form (SS_OWNERDRAW), line by line as the core
+// broke them: their window text, which screen readers read, stays whole.
+// SS_NOTIFY lets a click or a right-click reach them.
+WindowKind window_kind(ControlKind kind) {
+    switch (kind) {
         case ControlKind::push_button:
             // Not a default button: Enter in a text box must not press it.
             return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
@@ -26,8 +31,7 @@ WindowKind window_kind(const ControlStyle& style) {
         case ControlKind::label:
             break;
     }
-    const DWORD alignment = style.centred ? SS_CENTER : SS_LEFTNOWORDWRAP;
-    return {L"STATIC", alignment | SS_NOPREFIX | SS_NOTIFY, 0};
+    return {L"STATIC", SS_OWNERDRAW | SS_NOTIFY, 0};
 }
 
 std::wstring window_text(HWND window) {
@@ -36,11 +40,15 @@ std::wstring window_text(HWND window) {
     return text;
 }
 
+int system_colour_index(SystemColour colour) {
+    return colour == SystemColour::inactive_border ? COLOR_INACTIVEBORDER : COLOR_BTNFACE;
+}
+
 }  // namespace
 
 Control::Control(Window& form, const ControlStyle& style, Rect box, std::string_view text, int id)
-    : form_(form), kind_(style.kind), back_colour_(style.back_colour) {
-    const WindowKind made_as = window_kind(style);
+    : form_(form), kind_(style.kind), centred_(style.centred), back_colour_(style.back_colour), caption_(text) {
+    const WindowKind made_as = window_kind(style.kind);
     window_.reset(CreateWindowExW(made_as.ex_style, made_as.class_name, to_wide(text).c_str(),
                                   WS_CHILD | WS_VISIBLE | made_as.style, box.left, box.top, box.width, box.height,
                                   form.handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
@@ -49,7 +57,12 @@ Control::Control(Window& form, const ControlStyle& style, Rect box, std::string_
     // Dialog navigation follows the window order: each control goes below
     // those made before it.
     SetWindowPos(handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    if (kind_ == ControlKind::text_box) SendMessageW(handle(), EM_SETLIMITTEXT, style.max_length, 0);
+    if (kind_ == ControlKind::text_box) {
+        SendMessageW(handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(style.max_length), 0);
+        SetWindowLongPtrW(handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        edit_procedure_ = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Control::text_box_procedure)));
+    }
     form_.add(*this);
 }
 
@@ -59,12 +72,23 @@ std::string Control::text() const { return to_utf8(window_text(handle())); }
 
 void Control::set_text(std::string_view text) {
     if (!SetWindowTextW(handle(), to_wide(text).c_str())) throw Error(messages::internal_fault("SetWindowTextW"));
+    if (kind_ == ControlKind::text_box) return;
     // A label's or button's text is its name for screen readers.
-    if (kind_ != ControlKind::text_box) NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, handle(), OBJID_WINDOW, CHILDID_SELF);
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, handle(), OBJID_WINDOW, CHILDID_SELF);
+    if (kind_ == ControlKind::label) {
+        caption_ = text;
+        InvalidateRect(handle(), nullptr, FALSE);
+    }
+}
+
+void Control::set_lines(std::vector<Line> lines) {
+    lines_ = std::move(lines);
+    InvalidateRect(handle(), nullptr, FALSE);
 }
 
 void Control::set_font(Font font) {
-    SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(form_.font(font)), TRUE);
+    font_ = form_.font(font);
+    SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
 }
 
 void Control::place(Rect box) {
@@ -86,6 +110,65 @@ void Control::name_by(const runtime::Widget& label) {
     const HWND before = GetWindow(handle(), GW_HWNDPREV);
     if (before == named) return;
     SetWindowPos(named, before != nullptr ? before : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+// Each line in the label's font, one text height below the last, as the
+// core measured them; drawn whole even where a glyph overhangs its line.
+void Control::draw(const DRAWITEMSTRUCT& item) const {
+    // A STATIC paints with its parent's clipping (CS_PARENTDC), which its
+    // window region does not narrow: the boxes it lies beneath are left out
+    // here, or it would paint over their borders.
+    if (const OwnedRegion visible(CreateRectRgn(0, 0, 0, 0)); GetWindowRgn(handle(), visible.get()) != ERROR) {
+        ExtSelectClipRgn(item.hDC, visible.get(), RGN_AND);
+    }
+    const int colour = system_colour_index(back_colour_);
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(colour));
+    const Selection selected(item.hDC, font_ != nullptr ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+    SetTextColor(item.hDC, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkMode(item.hDC, TRANSPARENT);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(item.hDC, &metrics);
+    const UINT format = DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP | (centred_ ? DT_CENTER : DT_LEFT);
+    RECT line_box = item.rcItem;
+    for (const Line& line : lines_) {
+        const std::size_t begin = std::min(line.begin, caption_.size());
+        const std::size_t end = std::clamp(line.end, begin, caption_.size());
+        const std::wstring drawn = to_wide(std::string_view(caption_).substr(begin, end - begin));
+        line_box.bottom = line_box.top + metrics.tmHeight;
+        DrawTextW(item.hDC, drawn.c_str(), static_cast<int>(drawn.size()), &line_box, format);
+        line_box.top = line_box.bottom;
+    }
+}
+
+// Every way text reaches the box is a paste (Ctrl+V, Shift+Insert, the
+// menu) or typing; a typed line break has no place in one line.
+LRESULT CALLBACK Control::text_box_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
+    const auto* const self = reinterpret_cast<const Control*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    switch (message) {
+        case WM_PASTE:
+            self->form_.guarded([self] { self->on_paste(); });
+            return 0;
+        case WM_CHAR:
+            if (wparam == L'\r' || wparam == L'\n') return 0;
+            break;
+        default:
+            break;
+    }
+    return CallWindowProcW(self->edit_procedure_, window, message, wparam, lparam);
+}
+
+// What the core's rule keeps of the clipboard's text replaces the
+// selection, as one step that Ctrl+Z takes back.
+void Control::on_paste() const {
+    const std::optional<std::wstring> pasted = text_on_clipboard(handle());
+    if (!pasted) return;
+    DWORD start = 0, end = 0;
+    SendMessageW(handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const std::u16string units(pasted->begin(), pasted->end());
+    const std::u16string_view kept =
+        kept_of_insertion(units, static_cast<std::size_t>(GetWindowTextLengthW(handle())), end - start);
+    const std::wstring inserted(kept.begin(), kept.end());
+    SendMessageW(handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(inserted.c_str()));
 }
 
 }  // namespace runtime::win32

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "runtime/form/toolkit.h"
@@ -10,7 +11,10 @@ namespace runtime::win32 {
 class Window;
 
 // One control as a Windows child control (BUTTON, EDIT or STATIC). It owns
-// its window; its font it borrows from the form's window.
+// its window; its font it borrows from the form's window. A label draws
+// its own lines, as the core broke them, while its window text stays the
+// caption that screen readers read. A text box keeps of a paste what the
+// core's rule keeps.
 class Control final : public runtime::Widget {
 public:
     Control(Window& form, const ControlStyle& style, Rect box, std::string_view text, int id);
@@ -18,22 +22,33 @@ public:
 
     HWND handle() const { return window_.get(); }
     ControlKind kind() const { return kind_; }
-    SystemColour back_colour() const { return back_colour_; }
     const std::vector<MenuItem>& menu() const { return menu_; }
 
     std::string text() const override;
     void set_text(std::string_view text) override;
+    void set_lines(std::vector<Line> lines) override;
     void set_font(Font font) override;
     void place(Rect box) override;
     void focus(bool select_all) override;
     void name_by(const runtime::Widget& label) override;
     void set_menu(std::vector<MenuItem> items) override { menu_ = std::move(items); }
 
+    // Labels, for the form's WM_DRAWITEM.
+    void draw(const DRAWITEMSTRUCT& item) const;
+
 private:
+    static LRESULT CALLBACK text_box_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
+    void on_paste() const;
+
     Window& form_;
     ControlKind kind_;
+    bool centred_;
     SystemColour back_colour_;
+    std::string caption_;      // labels: the text drawn
+    std::vector<Line> lines_;  // labels: how it is drawn
+    HFONT font_ = nullptr;
     std::vector<MenuItem> menu_;
+    WNDPROC edit_procedure_ = nullptr;  // text boxes: the EDIT class's own
     OwnedWindow window_;
 };
 

@@ -1,6 +1,7 @@
 #include "runtime/win32/fonts.h"
 
 #include <cmath>
+#include <cstddef>
 
 #include "runtime/error.h"
 #include "runtime/messages.h"
@@ -9,11 +10,13 @@
 namespace runtime::win32 {
 namespace {
 
-// Windows reports the message font at the system DPI.
+// Windows reports the message font at the system DPI. The metrics are asked
+// for without the border padding Vista added to them: XP refuses the larger
+// size, and every later Windows still takes the smaller one.
 LOGFONTW system_message_font() {
     NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return metrics.lfMessageFont;
+    metrics.cbSize = static_cast<UINT>(offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth));
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) return metrics.lfMessageFont;
     LOGFONTW fallback{};
     GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof fallback, &fallback);
     return fallback;

@@ -18,11 +18,33 @@ struct MenuDestroyer {
 struct GdiObjectDeleter {
     void operator()(HGDIOBJ object) const noexcept { DeleteObject(object); }
 };
+struct GlobalFreer {
+    void operator()(HGLOBAL memory) const noexcept { GlobalFree(memory); }
+};
 
 using OwnedWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
 using OwnedMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDestroyer>;
 using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
 using OwnedRegion = std::unique_ptr<std::remove_pointer_t<HRGN>, GdiObjectDeleter>;
+using OwnedGlobal = std::unique_ptr<std::remove_pointer_t<HGLOBAL>, GlobalFreer>;
+
+// A window class this program registered, unregistered when its owner goes.
+class RegisteredClass {
+public:
+    RegisteredClass() = default;
+    ~RegisteredClass() { reset(); }
+    RegisteredClass(const RegisteredClass&) = delete;
+    RegisteredClass& operator=(const RegisteredClass&) = delete;
+
+    ATOM get() const { return atom_; }
+    void reset(ATOM atom = 0) {
+        if (atom_ != 0) UnregisterClassW(MAKEINTATOM(atom_), GetModuleHandleW(nullptr));
+        atom_ = atom;
+    }
+
+private:
+    ATOM atom_ = 0;
+};
 
 // A window's device context for the length of one measurement.
 class WindowDC {

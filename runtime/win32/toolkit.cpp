@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
-#include "runtime/win32/clipboard.h"
 #include "runtime/win32/error_box.h"
 #include "runtime/win32/message_loop.h"
+#include "runtime/win32/owned_handles.h"
 #include "runtime/win32/wide_text.h"
 #include "runtime/win32/window.h"
 
@@ -13,15 +13,17 @@ namespace {
 
 class Win32Toolkit final : public Toolkit {
 public:
-    explicit Win32Toolkit(std::string_view program_name) {
+    explicit Win32Toolkit(std::string_view program_name) : class_name_(win32::to_wide(program_name) + L".Form") {
         // The manifest asks for version 6 of the common controls (visual styles).
         const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
         InitCommonControlsEx(&classes);
-        win32::Window::register_class(program_name);
     }
 
+    // The class is registered with the first window, so that a failure is
+    // raised where the core reports it, in a box, as any other.
     std::unique_ptr<Window> make_window(std::string_view caption, WindowEvents& events) override {
-        return std::make_unique<win32::Window>(caption, events);
+        if (form_class_.get() == 0) form_class_.reset(win32::Window::register_class(class_name_));
+        return std::make_unique<win32::Window>(form_class_.get(), caption, events);
     }
 
     void show_error(std::string_view title, std::string_view message) override {
@@ -31,7 +33,9 @@ public:
     int run() override { return win32::run_message_loop(); }
     void quit() override { PostQuitMessage(0); }
 
-    void copy(std::string_view text) override { win32::put_on_clipboard(win32::to_wide(text)); }
+private:
+    std::wstring class_name_;
+    win32::RegisteredClass form_class_;
 };
 
 }  // namespace

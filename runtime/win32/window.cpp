@@ -3,10 +3,12 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <string>
 
 #include "resources/windows/resource_ids.h"
 #include "runtime/error.h"
 #include "runtime/messages.h"
+#include "runtime/win32/clipboard.h"
 #include "runtime/win32/control.h"
 #include "runtime/win32/dpi.h"
 #include "runtime/win32/error_box.h"
@@ -20,18 +22,18 @@ constexpr DWORD frame_style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD frame_ex_style = 0;
 // Above IDOK and IDCANCEL, which dialog navigation sends for Enter and Escape.
 constexpr int first_control_id = 100;
+// Posted by the form to itself: see on_window_pos_changing.
+constexpr UINT restore_least_size = WM_APP;
 
-ATOM form_class = 0;
-
-int system_colour_index(SystemColour colour) {
-    return colour == SystemColour::inactive_border ? COLOR_INACTIVEBORDER : COLOR_BTNFACE;
+// Why a call failed, as Windows tells it, for the message that says so.
+std::string failure_of(std::string_view function) {
+    const DWORD code = GetLastError();
+    return std::string(function) + ", GetLastError " + std::to_string(code);
 }
 
 }  // namespace
 
-void Window::register_class(std::string_view program_name) {
-    if (form_class != 0) return;
-    const std::wstring name = to_wide(program_name) + L".Form";
+ATOM Window::register_class(const std::wstring& name) {
     WNDCLASSEXW form{};
     form.cbSize = sizeof form;
     form.lpfnWndProc = &Window::procedure;
@@ -40,26 +42,31 @@ void Window::register_class(std::string_view program_name) {
     form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     form.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     form.lpszClassName = name.c_str();
-    form_class = RegisterClassExW(&form);
-    if (form_class == 0) throw Error(messages::internal_fault("RegisterClassExW"));
+    const ATOM registered = RegisterClassExW(&form);
+    if (registered == 0) throw Error(messages::cannot_make_window(failure_of("RegisterClassExW")));
+    return registered;
 }
 
+// A form is a window that this procedure serves, whatever its class's name.
 bool Window::is_form(HWND window) {
-    return window != nullptr && form_class != 0 && GetClassLongPtrW(window, GCW_ATOM) == form_class;
+    return window != nullptr &&
+           GetWindowLongPtrW(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&Window::procedure);
 }
 
-Window::Window(std::string_view caption, WindowEvents& events) : caption_(caption), events_(events) {
+Window::Window(ATOM form_class, std::string_view caption, WindowEvents& events) : caption_(caption), events_(events) {
     // The procedure takes ownership of the new window as it is created.
     const HWND created =
         CreateWindowExW(frame_ex_style, MAKEINTATOM(form_class), to_wide(caption).c_str(), frame_style, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), this);
-    if (created == nullptr || !frame_) throw Error(messages::internal_fault("CreateWindowExW"));
+    if (created == nullptr || !frame_) throw Error(messages::cannot_make_window(failure_of("CreateWindowExW")));
     dpi_ = window_dpi(created);
+    live_ = true;
 }
 
-// Destroyed while every member is still whole: the window's own messages
-// on the way down still reach this object.
+// Destroyed while every member is still whole; the window's own messages
+// on the way down go to Windows alone, as the form is going too.
 Window::~Window() {
+    live_ = false;
     if (frame_) DestroyWindow(frame_.get());
 }
 
@@ -83,17 +90,34 @@ SIZE Window::outer_size(Size client) const {
     return window_size_for_client({client.width, client.height}, frame_style, frame_ex_style, dpi());
 }
 
-void Window::set_client_size(Size client, Size minimum) {
-    minimum_ = minimum;
+// The room is the work area of the window's monitor less the frame, as the
+// window has it now, at its density.
+Placement Window::placement() const {
+    RECT window{}, client{};
+    GetWindowRect(handle(), &window);
+    GetClientRect(handle(), &client);
+    MapWindowPoints(handle(), nullptr, reinterpret_cast<POINT*>(&client), 2);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    const int frame_width = (window.right - window.left) - (client.right - client.left);
+    const int frame_height = (window.bottom - window.top) - (client.bottom - client.top);
+    return {{client.left, client.top, client.right - client.left, client.bottom - client.top},
+            {work.left + client.left - window.left, work.top + client.top - window.top,
+             work.right - work.left - frame_width, work.bottom - work.top - frame_height},
+            IsZoomed(handle()) != FALSE};
+}
+
+void Window::set_client_size(Size client) {
     const SIZE outer = outer_size(client);
     SetWindowPos(handle(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-int Window::widest_client() const {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(handle(), MONITOR_DEFAULTTONEAREST), &monitor);
-    return monitor.rcWork.right - monitor.rcWork.left - outer_size({}).cx;
+void Window::shift_left(int pixels) {
+    RECT window{};
+    GetWindowRect(handle(), &window);
+    SetWindowPos(handle(), nullptr, window.left - pixels, window.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Window::show() {
@@ -106,6 +130,8 @@ void Window::show_error(std::string_view message, std::function<void()> closed) 
     closed();
 }
 
+void Window::copy(std::string_view text) { put_on_clipboard(handle(), to_wide(text)); }
+
 void Window::remove(const Control& control) {
     std::erase(controls_, &control);
     if (remembered_focus_ == control.handle()) remembered_focus_ = nullptr;
@@ -113,7 +139,8 @@ void Window::remove(const Control& control) {
 
 void Window::placed(const Control& control) const { keep_labels_beneath(control, controls_); }
 
-// Every message passes here; no exception may cross back into Windows.
+// Every message passes here. Those the form handles pass the core's
+// barrier, so that no exception crosses back into Windows.
 LRESULT CALLBACK Window::procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
     if (message == WM_NCCREATE) {
         auto* const created = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
@@ -125,16 +152,19 @@ LRESULT CALLBACK Window::procedure(HWND window, UINT message, WPARAM wparam, LPA
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         static_cast<void>(self->frame_.release());  // Windows is destroying it already
-        return DefWindowProcW(window, message, wparam, lparam);
     }
-    try {
-        return self->on_message(message, wparam, lparam);
-    } catch (const std::exception& error) {
-        show_error_box(window, self->caption_, error.what());
-    } catch (...) {
-        show_error_box(window, self->caption_, "?");
-    }
-    return 0;
+    if (!self->live_) return DefWindowProcW(window, message, wparam, lparam);
+    // One reference captured: the barrier's callable is stored in place,
+    // with nothing to allocate.
+    struct Call {
+        Window& self;
+        UINT message;
+        WPARAM wparam;
+        LPARAM lparam;
+        LRESULT result = 0;
+    } call{*self, message, wparam, lparam};
+    self->events_.guarded([&call] { call.result = call.self.on_message(call.message, call.wparam, call.lparam); });
+    return call.result;
 }
 
 LRESULT Window::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -142,18 +172,28 @@ LRESULT Window::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_COMMAND:
             on_command(wparam, lparam);
             return 0;
-        case WM_CTLCOLORSTATIC:
-            return on_ctl_color_static(wparam, lparam);
+        case WM_DRAWITEM:
+            on_draw_item(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
+            return TRUE;
         case WM_ACTIVATE:
             return on_activate(wparam, lparam);
         case WM_SETFOCUS:
             if (control_for(remembered_focus_) != nullptr) SetFocus(remembered_focus_);
+            return 0;
+        case WM_SIZE:
+            on_size(wparam);
             return 0;
         case WM_DPICHANGED:
             on_dpi_changed(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
             return 0;
         case WM_GETMINMAXINFO:
             on_get_min_max_info(*reinterpret_cast<MINMAXINFO*>(lparam));
+            return 0;
+        case WM_WINDOWPOSCHANGING:
+            on_window_pos_changing(*reinterpret_cast<const WINDOWPOS*>(lparam));
+            return DefWindowProcW(handle(), message, wparam, lparam);
+        case restore_least_size:
+            on_restore_least_size();
             return 0;
         case WM_CONTEXTMENU:
             on_context_menu(reinterpret_cast<HWND>(wparam), {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)});
@@ -176,23 +216,19 @@ void Window::on_command(WPARAM wparam, LPARAM lparam) {
             return;
         case IDCANCEL:  // Escape: the form has no cancel button
             return;
-        default:
+        default:  // a button's BN_CLICKED or a label's STN_CLICKED, which share the code
             if (HIWORD(wparam) != BN_CLICKED) return;
             if (const Control* clicked = control_for(reinterpret_cast<HWND>(lparam));
-                clicked != nullptr && clicked->kind() == ControlKind::push_button) {
+                clicked != nullptr && clicked->kind() != ControlKind::text_box) {
                 events_.clicked(*clicked);
             }
     }
 }
 
-LRESULT Window::on_ctl_color_static(WPARAM wparam, LPARAM lparam) {
-    const Control* control = control_for(reinterpret_cast<HWND>(lparam));
-    if (control == nullptr || control->back_colour() == SystemColour::none) {
-        return DefWindowProcW(handle(), WM_CTLCOLORSTATIC, wparam, lparam);
+void Window::on_draw_item(const DRAWITEMSTRUCT& item) const {
+    if (const Control* label = control_for(item.hwndItem); label != nullptr && label->kind() == ControlKind::label) {
+        label->draw(item);
     }
-    const int colour = system_colour_index(control->back_colour());
-    SetBkColor(reinterpret_cast<HDC>(wparam), GetSysColor(colour));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(colour));
 }
 
 // Like a dialog, the form hands the focus back to the control that had it
@@ -208,18 +244,44 @@ LRESULT Window::on_activate(WPARAM wparam, LPARAM lparam) {
     return DefWindowProcW(handle(), WM_ACTIVATE, wparam, lparam);
 }
 
-// Moved to a screen of another density: where Windows suggests, then the
-// runtime lays everything out again.
+// Minimised, the client area is none: the user's size is what it was.
+void Window::on_size(WPARAM kind) {
+    if (kind != SIZE_MINIMIZED) events_.resized();
+}
+
+// Moved to a screen of another density: to where Windows suggests, but at
+// the size the core scales from the user's, not at Windows' own.
 void Window::on_dpi_changed(int dpi, const RECT& suggested) {
     dpi_ = dpi;
-    SetWindowPos(handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(handle(), nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     events_.dpi_changed();
 }
 
 void Window::on_get_min_max_info(MINMAXINFO& limits) const {
     const SIZE smallest = outer_size(minimum_);
     limits.ptMinTrackSize = {smallest.cx, smallest.cy};
+}
+
+// Windows' own sizing stops at the least size (WM_GETMINMAXINFO), and
+// DefWindowProc holds any smaller request to it. Wine's X11 driver gives
+// the window manager no least size for a resizable window, so the manager
+// may make the X window smaller; Wine then asks for that size here and
+// keeps the X window so while the Win32 window stays at the least, hiding
+// the controls beyond. Once that has passed, the window's own position is
+// set again, which Wine sends to the X window.
+void Window::on_window_pos_changing(const WINDOWPOS& position) {
+    if ((position.flags & SWP_NOSIZE) != 0 || IsIconic(handle()) || IsZoomed(handle()) || restore_posted_) return;
+    const SIZE least = outer_size(minimum_);
+    if (position.cx >= least.cx && position.cy >= least.cy) return;
+    restore_posted_ = PostMessageW(handle(), restore_least_size, 0, 0) != FALSE;
+}
+
+void Window::on_restore_least_size() {
+    restore_posted_ = false;
+    // A frame change, so that Wine reconfigures the X window even though
+    // the Win32 window's size is what it was.
+    SetWindowPos(handle(), nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void Window::on_context_menu(HWND clicked, POINT at) {

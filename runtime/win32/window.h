@@ -14,15 +14,17 @@ namespace runtime::win32 {
 class Control;
 
 // The form as a top-level window. Its window procedure stores the object
-// on creation and hands each message it handles to a small On... member;
-// no exception leaves it.
+// on creation and hands each message it handles to a small On... member,
+// behind the core's barrier.
 class Window final : public runtime::Window {
 public:
-    Window(std::string_view caption, WindowEvents& events);
+    // Raises runtime::Error when the window cannot be made.
+    Window(ATOM form_class, std::string_view caption, WindowEvents& events);
     ~Window() override;
 
-    // Registers the window class of forms, named after the program, once.
-    static void register_class(std::string_view program_name);
+    // Registers the window class of forms, named after the program; raises
+    // runtime::Error when it cannot.
+    static ATOM register_class(const std::wstring& name);
     static bool is_form(HWND window);
 
     HWND handle() const { return frame_.get(); }
@@ -30,10 +32,13 @@ public:
     std::unique_ptr<runtime::Widget> make(const ControlStyle& style, Rect pixels, std::string_view text) override;
     int dpi() const override { return dpi_; }
     Size measure(std::string_view text, Font font) const override;
-    void set_client_size(Size client, Size minimum) override;
-    int widest_client() const override;
+    Placement placement() const override;
+    void set_client_size(Size client) override;
+    void set_minimum_client_size(Size minimum) override { minimum_ = minimum; }
+    void shift_left(int pixels) override;
     void show() override;
     void show_error(std::string_view message, std::function<void()> closed) override;
+    void copy(std::string_view text) override;
 
     // For its controls.
     void add(Control& control) { controls_.push_back(&control); }
@@ -41,15 +46,19 @@ public:
     HFONT font(Font font) const { return fonts_.get(font, dpi_); }
     void remember_focus(HWND control) { remembered_focus_ = control; }
     void placed(const Control& control) const;
+    void guarded(const std::function<void()>& call) const { events_.guarded(call); }
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
     LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam);
     void on_command(WPARAM wparam, LPARAM lparam);
-    LRESULT on_ctl_color_static(WPARAM wparam, LPARAM lparam);
+    void on_draw_item(const DRAWITEMSTRUCT& item) const;
     LRESULT on_activate(WPARAM wparam, LPARAM lparam);
+    void on_size(WPARAM kind);
     void on_dpi_changed(int dpi, const RECT& suggested);
     void on_get_min_max_info(MINMAXINFO& limits) const;
+    void on_window_pos_changing(const WINDOWPOS& position);
+    void on_restore_least_size();
     void on_context_menu(HWND clicked, POINT at);
 
     Control* control_for(HWND window) const;
@@ -59,9 +68,13 @@ private:
     WindowEvents& events_;
     mutable Fonts fonts_;  // outlives the controls that draw with them
     OwnedWindow frame_;
+    // Between the end of construction and the start of destruction: only
+    // then do messages reach the handlers, and through them the core.
+    bool live_ = false;
     std::vector<Control*> controls_;  // made by make(), owned by the runtime, in the order made
     int dpi_ = USER_DEFAULT_SCREEN_DPI;
     Size minimum_;
+    bool restore_posted_ = false;      // the least size is to be set again
     HWND remembered_focus_ = nullptr;  // given back on reactivation, as dialogs do
 };
 

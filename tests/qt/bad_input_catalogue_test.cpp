@@ -8,7 +8,7 @@ namespace {
 using bad_input::Entry;
 using bad_input::Outcome;
 
-constexpr std::string_view good_answer = "tenglama yagona yechimga ega   X=2.5";
+constexpr std::string_view good_answer = "tenglama yagona yechimga ega   X=2,5";
 
 // What a Qt window types as a: the UTF-16 text where the entry has one.
 QString text_a(const Entry& entry) {

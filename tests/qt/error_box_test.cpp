@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr std::string_view good_answer = "tenglama yagona yechimga ega   X=2.5";
+constexpr std::string_view good_answer = "tenglama yagona yechimga ega   X=2,5";
 
 // A typo costs nothing: the box says what is wrong, and afterwards the
 // answer, the typed texts and the window are all still there, with the

@@ -7,7 +7,7 @@
 namespace {
 
 constexpr std::string_view start_caption = "Javob";
-constexpr std::string_view m3_for_2_and_5 = "tenglama yagona yechimga ega   X=2.5";
+constexpr std::string_view m3_for_2_and_5 = "tenglama yagona yechimga ega   X=2,5";
 
 QSize one_line(const QLabel& label) { return label.fontMetrics().size(Qt::TextSingleLine, label.text()); }
 
@@ -24,12 +24,11 @@ TEST_F(Form1Window, FocusStartsInText1AndTabCyclesBothWays) {
     }
 }
 
-TEST_F(Form1Window, ClickingALabelLeavesTheFocusWhereItWas) {
-    for (const auto& placed : window_cases::controls) {
-        if (placed.kind != window_cases::Kind::label) continue;
-        QTest::mouseClick(&control(placed.name), Qt::LeftButton);
-        EXPECT_EQ(focused_name(), "Text1") << placed.name;
-        EXPECT_EQ(control(placed.name).focusPolicy(), Qt::NoFocus) << placed.name;
+TEST_F(Form1Window, ClickingACaptionFocusesItsBoxAndNoLabelTakesTheFocus) {
+    for (const auto& [label, focus] : window_cases::label_clicks) {
+        QTest::mouseClick(&control(label), Qt::LeftButton);
+        EXPECT_EQ(focused_name(), to_qstring(focus)) << label;
+        EXPECT_EQ(control(label).focusPolicy(), Qt::NoFocus) << label;
     }
 }
 
@@ -77,6 +76,19 @@ TEST_F(Form1Window, LongestAnswersShowWholeAndCopyExactly) {
         menu->actions()[0]->trigger();
         menu->close();
         EXPECT_EQ(QApplication::clipboard()->text(), to_qstring(click.answer));
+    }
+}
+
+// A paste keeps the first line, as one edit: Ctrl+Z takes it back whole.
+TEST_F(Form1Window, APasteKeepsItsFirstLineAndUndoRestoresTheTextBefore) {
+    auto& box = control<QLineEdit>("Text1");
+    for (const auto& [pasted, kept] : window_cases::pastes) {
+        const QString pasted_text = QString::fromUtf16(pasted.data(), static_cast<qsizetype>(pasted.size()));
+        type_into("Text1", "7");
+        paste_into("Text1", pasted_text);
+        EXPECT_EQ(box.text(), QString::fromUtf16(kept.data(), static_cast<qsizetype>(kept.size())));
+        QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(box.text(), "7") << pasted_text.toStdString();
     }
 }
 

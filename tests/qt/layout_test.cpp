@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "form1_window.h"
+#include "runtime/qt/label.h"
 #include "tests/window_cases.h"
 
 namespace {
@@ -22,9 +23,9 @@ bool is_kind(QWidget& widget, Kind kind) {
     return qobject_cast<QLabel*>(&widget) != nullptr;
 }
 
-// A label's caption as shown, with its line breaks read as the spaces they replace.
+// A control's text, exactly: what screen readers and copying read.
 QString text_of(QWidget& widget) {
-    if (auto* label = qobject_cast<QLabel*>(&widget)) return label->text().replace(QLatin1Char('\n'), QLatin1Char(' '));
+    if (auto* label = qobject_cast<QLabel*>(&widget)) return label->text();
     if (auto* button = qobject_cast<QPushButton*>(&widget)) return button->text();
     return qobject_cast<QLineEdit*>(&widget)->text();
 }
@@ -65,11 +66,17 @@ TEST_F(Form1Window, LoadSetsFiveFontSizesAndEveryCaptionShowsWhole) {
         }
         EXPECT_LE(shown, points);
         EXPECT_GE(shown, 6);
+        // Each line as drawn, one below the other from the top.
         const QRect visible = label->rect() & QRect(label->mapFrom(window, QPoint(0, 0)), window->size());
-        const QRect text = label->fontMetrics().boundingRect(label->contentsRect(),
-                                                             static_cast<int>(label->alignment()), label->text());
-        EXPECT_TRUE(visible.contains(text))
-            << text.width() << " x " << text.height() << " in " << visible.width() << " x " << visible.height();
+        const auto& lines = dynamic_cast<runtime::qt::Label&>(*label).lines();
+        const int line_height = label->fontMetrics().height();
+        ASSERT_FALSE(lines.empty());
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const QRect drawn(0, static_cast<int>(i) * line_height, label->fontMetrics().horizontalAdvance(lines[i]),
+                              line_height);
+            EXPECT_TRUE(visible.contains(drawn))
+                << lines[i].toStdString() << " in " << visible.width() << " x " << visible.height();
+        }
     }
     EXPECT_EQ(answer().size(), one_line(answer()));
     EXPECT_GT(answer().height(), 13);  // the stored 29 x 13 gave way
@@ -110,15 +117,22 @@ TEST_F(Form1Window, ResizingTheWindowMovesNothingAndHidesNothing) {
                 << window_cases::controls[i].name << " at " << size.width() << "x" << size.height();
         }
     }
+    // The size the user left stands: a long answer that fits it widens nothing.
+    window->resize(900, 700);
+    QApplication::processEvents();
+    type_into("Text1", window_cases::longest_answers[0].a);
+    type_into("Text2", window_cases::longest_answers[0].b);
+    click_natija();
+    EXPECT_EQ(window->size(), QSize(900, 700));
 }
 
 TEST_F(Form1Window, ScreenReadersReadBoxesByTheirLabelsAndTheButtonAsNatija) {
     const auto name = [this](std::string_view control_name) {
         return QAccessible::queryAccessibleInterface(&control(control_name))->text(QAccessible::Name);
     };
-    EXPECT_EQ(name("Text1"), "a - ning qiymati");
-    EXPECT_EQ(name("Text2"), "b- ning qiymati");
-    EXPECT_EQ(name("Command1"), "Natija");
+    for (const auto& [control_name, expected] : window_cases::accessible_names) {
+        EXPECT_EQ(name(control_name), to_qstring(expected)) << control_name;
+    }
 }
 
 }  // namespace

@@ -68,6 +68,19 @@ int main() {
                          "], \"tab_index\": " + std::to_string(p.tab_index) + "}";
               }) +
         ",\n\"tab_cycle\": " + array(tab_cycle, [](std::string_view name) { return json(name); }) +
+        ",\n\"label_clicks\": " +
+        array(label_clicks,
+              [](const LabelClick& c) {
+                  return "{\"label\": " + json(c.label) + ", \"focus\": " + json(c.focus) + "}";
+              }) +
+        ",\n\"pastes\": " +
+        array(pastes,
+              [](const Paste& c) { return "{\"pasted\": " + json(c.pasted) + ", \"kept\": " + json(c.kept) + "}"; }) +
+        ",\n\"accessible_names\": " +
+        array(accessible_names,
+              [](const Named& named) {
+                  return "{\"control\": " + json(named.control) + ", \"name\": " + json(named.name) + "}";
+              }) +
         ",\n\"load_font_sizes\": " +
         array(load_font_sizes,
               [](const FontSize& size) {

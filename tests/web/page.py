@@ -18,6 +18,8 @@ KEYS = {  # key: (code, Windows virtual-key code, text it types)
     " ": ("Space", 32, " "), "Delete": ("Delete", 46, None),
 }
 SHIFT, CONTROL = 8, 2
+# The program has taken the page's form over: "Natija" can be pressed.
+LIVE = "(b => b !== null && !b.disabled)(document.getElementById('Command1'))"
 
 
 class Page:
@@ -36,7 +38,7 @@ class Page:
 
     def open(self):
         self.browser.page("Page.navigate", url=self.url)
-        self.browser.wait_until("document.getElementById('form') && !document.getElementById('form').hidden")
+        self.browser.wait_until(LIVE)
         self.browser.page("Page.bringToFront")
 
     def js(self, expression):
@@ -98,8 +100,11 @@ class Page:
 
     def text_extent(self, name):
         """The width and height of the text the element shows."""
-        return self.element(name, "(r => { r.selectNodeContents(e); const b = r.getBoundingClientRect();"
-                                  " return [b.width, b.height]; })(document.createRange())")
+        return self.element(name, "(walker => { const r = document.createRange(); let x = [], y = [];"
+                                  " for (let n; (n = walker.nextNode());) { r.selectNodeContents(n);"
+                                  " for (const b of r.getClientRects()) x.push(b.left, b.right), y.push(b.top, b.bottom); }"
+                                  " return [Math.max(...x) - Math.min(...x), Math.max(...y) - Math.min(...y)]; })"
+                                  "(document.createTreeWalker(e, NodeFilter.SHOW_TEXT))")
 
     def value(self, name):
         return self.element(name, "e.value")

@@ -1,7 +1,7 @@
 """The web face in headless Chromium: the behaviour cases every face runs
 (tests/window_cases.h and the bad-input catalogue, from cases.json), then
-what only the web has: scaling on a phone, the live region, offline use
-and no request after load.
+what only the web has: the phone layout, colours light and dark, the form
+shown before its program, the live region, offline use and no request after load.
 
 Usage: test_page.py SITE_FOLDER CASES_JSON SERVER_SCRIPT [TEST...]
 """
@@ -11,16 +11,31 @@ import os
 import sys
 import unittest
 
-from page import CONTROL, SHIFT, Page, Site
+from page import CONTROL, LIVE, SHIFT, Page, Site
 
 site_folder, cases_file = sys.argv[1:3]
 with open(cases_file) as f:
     cases = json.load(f)
 
-TAGS = {"button": ["BUTTON"], "text_box": ["INPUT"], "label": ["DIV", "LABEL"]}
-# What screen readers read each control by.
-NAMES = {"Text1": "a - ning qiymati", "Text2": "b- ning qiymati", "Command1": "Natija"}
-GOOD = ("2", "5", "tenglama yagona yechimga ega   X=2.5")
+TAGS = {"button": "BUTTON", "text_box": "INPUT", "label": "LABEL"}
+GOOD = ("2", "5", "tenglama yagona yechimga ega   X=2,5")
+
+
+def rgb(colour, ground=(255, 255, 255)):
+    """A computed CSS colour as (r, g, b), laid over `ground` where it is
+    not opaque."""
+    parts = [float(part) for part in colour[colour.index("(") + 1:-1].replace("/", ",").split(",")]
+    alpha = parts[3] if len(parts) > 3 else 1
+    return tuple(alpha * part + (1 - alpha) * under for part, under in zip(parts[:3], ground))
+
+
+def contrast(one, other):
+    """WCAG's contrast ratio of two colours."""
+    def luminance(colour):
+        linear = [c / 255 / 12.92 if c / 255 <= 0.04045 else ((c / 255 + 0.055) / 1.055) ** 2.4 for c in colour]
+        return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
+    lighter, darker = sorted((luminance(one), luminance(other)), reverse=True)
+    return (lighter + 0.05) / (darker + 0.05)
 
 
 class OnePage(unittest.TestCase):
@@ -71,22 +86,31 @@ class BehaviourCases(OnePage):
         for control in cases["controls"]:
             with self.subTest(control["name"]):
                 name = control["name"]
-                self.assertIn(page.element(name, "e.tagName"), TAGS[control["kind"]])
-                shown = page.element(name, "e.tagName === 'INPUT' ? e.value : e.textContent.replace(/\\n/g, ' ')")
-                self.assertEqual(shown, control["text"])
+                self.assertEqual(page.element(name, "e.tagName"), TAGS[control["kind"]])
+                # Exactly its text, however it is drawn; a label's copied only through its menu.
+                self.assertEqual(page.element(name, "e.tagName === 'INPUT' ? e.value : e.textContent"), control["text"])
+                if control["kind"] == "label":
+                    self.assertEqual(page.element(name, "getComputedStyle(e).userSelect"), "none")
                 expected = control["box"] if name != "Label5" else control["box"][:2]
                 self.assertEqual(page.box(name)[:len(expected)], expected)
 
+    # Exactly by their captions: a label's lines are how it is drawn only.
     def test_screen_readers_read_boxes_by_their_labels(self):
         page = self.page
         document = page.browser.page("DOM.getDocument")["root"]["nodeId"]
-        for name, expected in NAMES.items():
+        for name, expected in ((named["control"], named["name"]) for named in cases["accessible_names"]):
             with self.subTest(name):
                 node = page.browser.page("DOM.querySelector", nodeId=document, selector="#" + name)["nodeId"]
                 tree = page.browser.page("Accessibility.getPartialAXTree", nodeId=node, fetchRelatives=False)
                 self.assertEqual(tree["nodes"][0]["name"]["value"], expected)
-        self.assertEqual(page.js("[...document.querySelectorAll('label')].map(l => [l.id, l.htmlFor])"),
+        self.assertEqual(page.js("[...document.querySelectorAll('label[for]')].map(l => [l.id, l.htmlFor])"),
                          [["Label3", "Text1"], ["Label4", "Text2"]])
+
+    def test_clicking_a_caption_focuses_its_box(self):
+        page = self.page
+        for click in cases["label_clicks"]:
+            page.mouse(click["label"])
+            self.assertEqual(page.focused(), click["focus"], click["label"])
 
     # Load sets five sizes; a caption too big for its box is set smaller
     # and shows whole inside the part of its box the form shows.
@@ -107,15 +131,15 @@ class BehaviourCases(OnePage):
                 self.assertLessEqual(text_width, min(width, client_width - left))
                 self.assertLessEqual(text_height, height)
 
-    # The Tab order is the creation order; past the last control the
-    # browser takes the focus on, as on every page.
+    # The Tab order is the creation order, round the form as on the
+    # desktop: from the last control back to the first, and back again.
     def test_tab_order(self):
         cycle = cases["tab_cycle"]
         self.assertEqual(self.page.focused(), cycle[0])
-        for step in range(1, len(cycle)):
+        for step in range(1, len(cycle) + 1):
             self.page.key("Tab")
-            self.assertEqual(self.page.focused(), cycle[step])
-        for step in range(len(cycle) - 2, -1, -1):
+            self.assertEqual(self.page.focused(), cycle[step % len(cycle)])
+        for step in range(len(cycle) - 1, -2, -1):
             self.page.key("Tab", SHIFT)
             self.assertEqual(self.page.focused(), cycle[step])
 
@@ -201,24 +225,104 @@ class Catalogue(OnePage):
 class WebOnly(OnePage):
     """What only the page has."""
 
-    # On a phone the whole form shrinks to the screen's width, widened by a
-    # long answer or not, and never reflows or scrolls sideways.
-    def test_scales_down_whole_at_375_pixels(self):
+    # Narrower than the form, as a phone is: the same controls in one
+    # column, full width, in tab order with each caption just above its
+    # box; nothing smaller than the browser's text size, boxes and "Natija"
+    # 44 pixels tall at least (more as the text size grows); a long answer
+    # wraps inside the column, and nothing scrolls sideways.
+    def test_phone_layout(self):
         page = self.page
-        page.browser.page("Emulation.setDeviceMetricsOverride", width=375, height=667, deviceScaleFactor=2,
-                          mobile=True)
-        try:
-            page.open()
-            for a, b in [("2", "5"), (cases["longest_answers"][2]["a"], cases["longest_answers"][2]["b"])]:
-                page.solve(a, b)
-                form = page.element("form", "(r => [r.width, r.height])(e.getBoundingClientRect())")
-                stored = page.box("form")
-                self.assertAlmostEqual(form[0], 375, delta=1)
-                self.assertAlmostEqual(form[1] / form[0], stored[3] / stored[2], places=3)
-                self.assertLessEqual(page.js("document.documentElement.scrollWidth"), 375)
-                self.assertEqual(page.box("Label5")[:2], [24, 184])  # placed as stored, inside the scaled form
-        finally:
-            page.browser.page("Emulation.clearDeviceMetricsOverride")
+        long = cases["longest_answers"][2]
+        for width, text_size in [(320, 16), (375, 16), (320, 24)]:
+            with self.subTest(f"{width} pixels, text {text_size} pixels"):
+                page.browser.page("Emulation.setDeviceMetricsOverride", width=width, height=640, deviceScaleFactor=2,
+                                  mobile=True)
+                page.browser.page("Page.setFontSizes", fontSizes={"standard": text_size})
+                page.open()
+                page.solve(long["a"], long["b"])
+                self.assertEqual(page.answer(), long["answer"])
+                self.assertLessEqual(page.js("document.documentElement.scrollWidth"), width)
+                shown = page.js("[...document.querySelectorAll('#form > *')].map(e => (r => [e.id, e.tagName, r.left,"
+                                " r.right, r.top, r.bottom, parseFloat(getComputedStyle(e).fontSize)])"
+                                "(e.getBoundingClientRect()))")
+                self.assertEqual(sorted(name for name, *_ in shown), sorted(c["name"] for c in cases["controls"]))
+                focusable = [name for name, tag, *_ in shown if tag != "LABEL"]
+                self.assertEqual(focusable, cases["tab_cycle"])
+                for (name, tag, left, right, top, bottom, size), before in zip(shown, [None] + shown):
+                    self.assertEqual([left, right], shown[0][2:4], name)  # one column
+                    self.assertLessEqual(right, width, name)
+                    self.assertGreaterEqual(left, 0, name)
+                    self.assertGreaterEqual(size, text_size, name)
+                    if before is not None:
+                        self.assertGreaterEqual(top, before[5], name)
+                    if tag != "LABEL":
+                        self.assertGreaterEqual(bottom - top, 44 * text_size / 16, name)
+                for box in ("Text1", "Text2"):
+                    self.assertEqual(page.element(box, "e.previousElementSibling.htmlFor"), box)
+                answer_width, _ = page.text_extent("Label5")
+                self.assertLessEqual(answer_width, shown[0][3] - shown[0][2])
+        page.browser.page("Page.setFontSizes", fontSizes={"standard": 16})
+        page.browser.page("Emulation.clearDeviceMetricsOverride")
+
+    # In the light scheme and the dark one, every control stands out from
+    # its ground: edges at least 3:1, text at least 4.5:1 (WCAG 1.4.11 and
+    # 1.4.3); the error box and its OK too, over the dimmed page.
+    def test_contrast_light_and_dark(self):
+        page = self.page
+        colours = ("(s => [s.color, s.backgroundColor, s.borderTopColor])(getComputedStyle(e))")
+        for scheme in ("light", "dark"):
+            with self.subTest(scheme):
+                page.browser.page("Emulation.setEmulatedMedia", features=[{"name": "prefers-color-scheme",
+                                                                            "value": scheme}])
+                page.open()
+                ground = rgb(page.js("getComputedStyle(document.body).backgroundColor"))
+                for control in cases["controls"]:
+                    text, fill, edge = (rgb(c, ground) for c in page.element(control["name"], colours))
+                    self.assertGreaterEqual(contrast(text, fill), 4.5, control["name"])
+                    if control["kind"] != "label":
+                        self.assertGreaterEqual(contrast(edge, ground), 3, control["name"])
+                page.solve("", "5")
+                dimmed = rgb(page.element("error", "getComputedStyle(e, '::backdrop').backgroundColor"), ground)
+                text, box, edge = (rgb(c, dimmed) for c in page.element("error", colours))
+                self.assertGreaterEqual(contrast(edge, dimmed), 3)
+                self.assertGreaterEqual(contrast(text, box), 4.5)
+                for part in ("error-title", "error-message", "error-ok"):
+                    text, fill, edge = (rgb(c, box) for c in page.element(part, colours))
+                    self.assertGreaterEqual(contrast(text, fill), 4.5, part)
+                self.assertGreaterEqual(contrast(rgb(page.element("error-ok", colours)[2], box), box), 3)
+        page.browser.page("Emulation.setEmulatedMedia", features=[])
+
+    # Before the program runs, the page's own markup shows the form, each
+    # control where the program then keeps it, and takes what is typed;
+    # "Natija" cannot be pressed until the program has taken it over.
+    def test_the_form_shows_before_its_program(self):
+        page, browser = self.page, self.page.browser
+        boxes = "[...document.querySelectorAll('#form > *')].map(e => (r => [e.id, r.x, r.y, r.width, r.height])" \
+                "(e.getBoundingClientRect()))"
+        for width in (375, 1024):
+            with self.subTest(f"{width} pixels"):
+                browser.page("Emulation.setDeviceMetricsOverride", width=width, height=667, deviceScaleFactor=1,
+                             mobile=width < 507)
+                browser.page("Network.enable")
+                browser.page("Network.setBypassServiceWorker", bypass=True)
+                browser.page("Fetch.enable", patterns=[{"urlPattern": "*tenglama.wasm"}])
+                browser.page("Page.navigate", url=page.url)
+                held = browser.wait_for_event("Fetch.requestPaused")["requestId"]
+                page.wait_until("performance.getEntriesByName('first-contentful-paint').length")
+                before = page.js(boxes)
+                self.assertEqual(len(before), len(cases["controls"]))
+                self.assertTrue(page.element("Command1", "e.disabled"))
+                page.type_into("Text1", "2")
+                page.type_into("Text2", "5")
+                browser.page("Fetch.continueRequest", requestId=held)
+                page.wait_until(LIVE)
+                browser.page("Fetch.disable")
+                self.assertEqual(page.js(boxes), before)
+                self.assertEqual([page.value("Text1"), page.value("Text2"), page.focused()], ["2", "5", "Text2"])
+                page.mouse("Command1")
+                self.assertEqual(page.answer(), GOOD[2])
+        browser.page("Network.setBypassServiceWorker", bypass=False)
+        browser.page("Emulation.clearDeviceMetricsOverride")
 
     # Screen readers hear each answer: Label5, and only Label5, is a polite
     # live region, and it holds the new answer.
@@ -227,29 +331,35 @@ class WebOnly(OnePage):
         self.assertEqual(self.page.js(live), [["Label5", "polite"]])
         self.solve_good()
 
-    # Text with line breaks, pasted or dropped into a box: the box keeps
-    # the first line, the caret after it.
+    # Text with line breaks (CRLF, a lone CR, LF), pasted or dropped into
+    # a box: the box keeps the first line, the caret after it, and undo
+    # brings back what stood before.
     def test_paste_and_drop_keep_the_first_line(self):
         page = self.page
 
-        def drop(x, y):
-            data = {"items": [{"mimeType": "text/plain", "data": "5\r\n6"}], "dragOperationsMask": 1}
+        def drop(x, y, text):
+            data = {"items": [{"mimeType": "text/plain", "data": text}], "dragOperationsMask": 1}
             for kind in ("dragEnter", "dragOver", "drop"):
                 page.browser.page("Input.dispatchDragEvent", type=kind, x=x, y=y, data=data)
 
-        def paste(x, y):
+        def paste(x, y, text):
             page.browser.page("Input.dispatchMouseEvent", type="mousePressed", x=x, y=y, button="left", clickCount=1)
             page.browser.page("Input.dispatchMouseEvent", type="mouseReleased", x=x, y=y, button="left", clickCount=1)
-            page.browser.evaluate("navigator.clipboard.writeText('5\\r\\n6')", user_gesture=True)
+            page.browser.evaluate(f"navigator.clipboard.writeText({json.dumps(text)})", user_gesture=True)
             page.key("v", CONTROL, ["paste"])
 
         for bring in (drop, paste):
-            with self.subTest(bring.__name__):
-                page.type_into("Text2", "78")
-                drop_point = page.element("Text2", "(r => [r.x + 12, r.y + r.height / 2])(e.getBoundingClientRect())")
-                bring(*drop_point)
-                self.assertEqual(page.value("Text2"), "758")
-                self.assertEqual(page.element("Text2", "[e.selectionStart, e.selectionEnd]"), [2, 2])
+            for case in cases["pastes"]:
+                with self.subTest(bring.__name__ + " " + repr(case["pasted"])):
+                    page.type_into("Text2", "78")
+                    drop_point = page.element("Text2", "(r => [r.x + 12, r.y + r.height / 2])(e.getBoundingClientRect())")
+                    bring(*drop_point, case["pasted"])
+                    kept = len(case["kept"])
+                    self.assertEqual(page.value("Text2"), "7" + case["kept"] + "8")
+                    # The caret after what was kept (a whole drop the browser leaves selected).
+                    self.assertEqual(page.element("Text2", "e.selectionEnd"), 1 + kept)
+                    page.key("z", CONTROL, ["undo"])
+                    self.assertEqual(page.value("Text2"), "78")
 
 
 class Offline(unittest.TestCase):

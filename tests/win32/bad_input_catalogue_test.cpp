@@ -1,8 +1,10 @@
 #include <algorithm>
 
 #include "form1_window.h"
+#include "runtime/win32/clipboard.h"
 #include "runtime/win32/wide_text.h"
 #include "tests/bad_input_catalogue.h"
+#include "tests/window_cases.h"
 
 namespace {
 
@@ -10,7 +12,7 @@ using bad_input::Entry;
 using bad_input::Outcome;
 using runtime::win32::to_wide;
 
-constexpr std::string_view good_answer = "tenglama yagona yechimga ega   X=2.5";
+constexpr std::string_view good_answer = "tenglama yagona yechimga ega   X=2,5";
 
 // What a Win32 window types as a: the UTF-16 text where the entry has one.
 std::wstring text_a(const Entry& entry) {
@@ -41,14 +43,14 @@ class CatalogueOnForm1 : public Form1Window, public testing::WithParamInterface<
 protected:
     // Short text is typed key by key, lone surrogates included. An EDIT box
     // drops typed control characters, and thousands of keys are slow: those
-    // texts are set as a program would set them, exactly as they are.
+    // texts are pasted, as a user brings them in.
     void put_into(std::string_view name, const std::wstring& text) const {
         const bool typeable =
             text.size() <= 64 && std::ranges::all_of(text, [](wchar_t c) { return c >= L' ' && c != 0x7F; });
         if (typeable) {
             type_into(name, text);
         } else {
-            SendMessageW(control(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+            paste_into(name, text);
         }
     }
 };
@@ -57,7 +59,7 @@ protected:
 // afterwards the answer, both boxes and the window are all as they were,
 // with the user in the box to fix and its text selected.
 TEST_P(CatalogueOnForm1, GivesTheRightAnswerOrOneUzbekErrorAndKeepsEverything) {
-    const OnWin32 kept = as_an_edit_box_keeps_it(GetParam());
+    const OnWin32 kept = as_an_edit_box_keeps_it(bad_input::as_pasted(GetParam()));
     const Entry& entry = kept.entry;
     type_into("Text1", "2");
     type_into("Text2", "5");
@@ -100,50 +102,24 @@ TEST_P(CatalogueOnForm1, GivesTheRightAnswerOrOneUzbekErrorAndKeepsEverything) {
 INSTANTIATE_TEST_SUITE_P(Catalogue, CatalogueOnForm1, testing::ValuesIn(bad_input::catalogue()),
                          [](const testing::TestParamInfo<Entry>& entry) { return entry.param.name; });
 
-// What a user can really paste: a one-line box keeps the first line only,
-// and no more than its limit (32,767 characters on Windows, 30,000 under
-// Wine), whatever the clipboard holds.
-struct Paste {
-    std::string_view entry;  // the catalogue's a, pasted into Text1 (its b is 5)
-    Outcome outcome;
-    std::string_view shown;  // empty: as in the catalogue
-};
+// A paste keeps the first line, whatever ends it (Wine's own box cuts at
+// LF only and would keep "2\r3"), replaces the selection, and Ctrl+Z
+// brings back the text it replaced.
+class PasteOverASelection : public Form1Window, public testing::WithParamInterface<window_cases::Paste> {};
 
-void PrintTo(const Paste& paste, std::ostream* out) { *out << paste.entry; }
+std::wstring wide(std::u16string_view units) { return {units.begin(), units.end()}; }
 
-class PasteOnForm1 : public Form1Window, public testing::WithParamInterface<Paste> {};
-
-TEST_P(PasteOnForm1, KeepsWhatTheBoxTakesAndAnswersForThat) {
-    const auto catalogue = bad_input::catalogue();
-    const auto entry = std::ranges::find(catalogue, GetParam().entry, &Entry::name);
-    ASSERT_NE(entry, catalogue.end());
-    const std::string shown = GetParam().shown.empty() ? entry->shown : std::string(GetParam().shown);
-    const std::wstring pasted = text_a(*entry);
-    const auto limit = static_cast<std::size_t>(SendMessageW(control("Text1"), EM_GETLIMITTEXT, 0, 0));
-
-    paste_into("Text1", pasted);
-    type_into("Text2", entry->b);
-    EXPECT_EQ(wide_text_of(control("Text1")), pasted.substr(0, std::min(pasted.find_first_of(L"\r\n"), limit)));
-
-    MessageBoxAnswerer answerer;
-    click_natija();
-    if (GetParam().outcome == Outcome::answer) {
-        EXPECT_TRUE(pump_until([&] { return answer() == shown; })) << answer();
-        EXPECT_EQ(answerer.shown, 0) << answerer.text;
-    } else {
-        EXPECT_TRUE(pump_until([&] { return answerer.shown > 0; }));
-        EXPECT_EQ(answerer.text, shown);
-        EXPECT_EQ(answer(), "Javob");
-    }
+TEST_P(PasteOverASelection, KeepsTheFirstLineAndCtrlZUndoesIt) {
+    const HWND box = control("Text1");
+    SetWindowTextW(box, L"7");
+    SendMessageW(box, EM_SETSEL, 0, -1);
+    runtime::win32::put_on_clipboard(nullptr, wide(GetParam().pasted));
+    press_with_control('V');
+    EXPECT_EQ(wide_text_of(box), wide(GetParam().kept));
+    press_with_control('Z');
+    EXPECT_EQ(wide_text_of(box), L"7");
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalogue, PasteOnForm1,
-                         testing::Values(
-                             // Cut short, still too large, and quoted the same.
-                             Paste{"longest_number", Outcome::error, ""},
-                             // The 1 is cut off: only spaces are left.
-                             Paste{"longest_spaces_then_1", Outcome::error, "a ning qiymati kiritilmagan."},
-                             Paste{"newline_after", Outcome::answer, "tenglama yagona yechimga ega   X=2.5"}),
-                         [](const testing::TestParamInfo<Paste>& paste) { return std::string(paste.param.entry); });
+INSTANTIATE_TEST_SUITE_P(Shared, PasteOverASelection, testing::ValuesIn(window_cases::pastes));
 
 }  // namespace

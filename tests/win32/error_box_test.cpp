@@ -1,10 +1,11 @@
 #include "form1_window.h"
 #include "runtime/start.h"
 #include "tests/window_cases.h"
+#include "window/project.h"
 
 namespace {
 
-constexpr std::string_view good_answer = "tenglama yagona yechimga ega   X=2.5";
+constexpr std::string_view good_answer = "tenglama yagona yechimga ega   X=2,5";
 
 // A typo costs nothing: the box says what is wrong, and afterwards the
 // answer, the typed texts and the window are all still there, with the
@@ -48,14 +49,31 @@ TEST_F(Form1Window, BadInputIsReportedAndNothingIsLost) {
     }
 }
 
-// A form that cannot be built is explained in a box of its own, which
-// stays until the user closes it, and the start ends with status 1.
-TEST(StartUp, AFormThatCannotBeBuiltIsExplainedInABox) {
+// A start that fails is explained in a box of its own, which stays until
+// the user closes it, and ends with status 1: a form that cannot be built,
+// or a window class whose name another has taken.
+TEST(StartUp, WhatStopsTheStartIsExplainedInABox) {
+    {
+        MessageBoxAnswerer answerer;
+        EXPECT_EQ(runtime::run(window_cases::broken_project, toolkit()), 1);
+        EXPECT_EQ(answerer.shown, 1);
+        EXPECT_EQ(answerer.text, window_cases::broken_message);
+        EXPECT_EQ(answerer.title, "Broken");
+    }
+    WNDCLASSEXW taken{};
+    taken.cbSize = sizeof taken;
+    taken.lpfnWndProc = DefWindowProcW;
+    taken.hInstance = GetModuleHandleW(nullptr);
+    taken.lpszClassName = L"clash.Form";
+    ASSERT_NE(RegisterClassExW(&taken), 0);
+    const std::unique_ptr<runtime::Toolkit> clashing = runtime::open_toolkit("clash");
     MessageBoxAnswerer answerer;
-    EXPECT_EQ(runtime::run(window_cases::broken_project, toolkit()), 1);
+    EXPECT_EQ(runtime::run(window::project, *clashing), 1);
     EXPECT_EQ(answerer.shown, 1);
-    EXPECT_EQ(answerer.text, window_cases::broken_message);
-    EXPECT_EQ(answerer.title, "Broken");
+    EXPECT_EQ(answerer.text,
+              "Oyna ochib bo'lmadi: RegisterClassExW, GetLastError 1410.");  // ERROR_CLASS_ALREADY_EXISTS
+    EXPECT_EQ(answerer.title, window_cases::title);
+    UnregisterClassW(taken.lpszClassName, taken.hInstance);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 #include "runtime/win32/clipboard.h"
@@ -22,16 +24,7 @@ std::wstring wide_text_of(HWND window) {
 
 std::string text_of(HWND window) { return to_utf8(wide_text_of(window)); }
 
-std::string clipboard_text() {
-    std::string text;
-    if (!OpenClipboard(nullptr)) return text;
-    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        text = to_utf8(static_cast<const wchar_t*>(GlobalLock(data)));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-}
+std::string clipboard_text() { return to_utf8(runtime::win32::text_on_clipboard(nullptr).value_or(L"")); }
 
 SIZE size_of(const RECT& rect) { return {rect.right - rect.left, rect.bottom - rect.top}; }
 
@@ -178,6 +171,12 @@ void Form1Window::press(WORD virtual_key, bool shift) const {
     settle();
 }
 
+void Form1Window::press_with_control(WORD virtual_key) const {
+    send({key(VK_CONTROL, 0, 0), key(virtual_key, 0, 0), key(virtual_key, 0, KEYEVENTF_KEYUP),
+          key(VK_CONTROL, 0, KEYEVENTF_KEYUP)});
+    settle();
+}
+
 void Form1Window::type_into(std::string_view name, std::string_view text) const { type_into(name, to_wide(text)); }
 
 // As a user types: into the focused box, character by character.
@@ -192,18 +191,41 @@ void Form1Window::type_into(std::string_view name, std::wstring_view text) const
 }
 
 void Form1Window::paste_into(std::string_view name, std::wstring_view text) const {
-    runtime::win32::put_on_clipboard(text);
+    runtime::win32::put_on_clipboard(nullptr, text);
     const HWND box = control(name);
     SetFocus(box);
     SetWindowTextW(box, L"");
-    send({key(VK_CONTROL, 0, 0), key('V', 0, 0), key('V', 0, KEYEVENTF_KEYUP), key(VK_CONTROL, 0, KEYEVENTF_KEYUP)});
-    settle();
+    press_with_control('V');
 }
 
 void Form1Window::submit(std::string_view a, std::string_view b) const {
     SetWindowTextW(control("Text1"), to_wide(a).c_str());
     SetWindowTextW(control("Text2"), to_wide(b).c_str());
     SendMessageW(control("Command1"), BM_CLICK, 0, 0);
+}
+
+// Wine starts a host program but gives no handle to wait on: the command
+// writes its output to a file and renames it when done.
+std::string Form1Window::run_on_host(const std::string& command) const {
+    const std::string output = "/tmp/tenglama-host-" + std::to_string(GetCurrentProcessId());
+    const std::wstring done = L"Z:" + to_wide(output);
+    DeleteFileW(done.c_str());
+    std::wstring line = L"/bin/sh -c \"(" + to_wide(command) + L") >" + to_wide(output) + L".part 2>&1; mv " +
+                        to_wide(output) + L".part " + to_wide(output) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        return {};
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    if (!pump_until([&] { return GetFileAttributesW(done.c_str()) != INVALID_FILE_ATTRIBUTES; })) return {};
+    std::ifstream file("Z:" + output);
+    std::string printed((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    file.close();
+    DeleteFileW(done.c_str());
+    return printed;
 }
 
 namespace {

@@ -47,6 +47,7 @@ protected:
     void settle() const;
 
     void press(WORD key, bool shift = false) const;
+    void press_with_control(WORD key) const;
     void type_into(std::string_view name, std::string_view text) const;
     void type_into(std::string_view name, std::wstring_view text) const;  // any UTF-16 units, even lone surrogates
     // Puts the text on the clipboard and presses Ctrl+V in the emptied box.
@@ -58,6 +59,9 @@ protected:
     // Sets both boxes as a program would and presses "Natija" through the
     // button's own BM_CLICK: the click, and any message box, is over on return.
     void submit(std::string_view a, std::string_view b) const;
+    // Runs a shell command on the host, outside Wine, and returns what it
+    // printed, once it has ended (or after five seconds, empty).
+    std::string run_on_host(const std::string& command) const;
 
     std::unique_ptr<runtime::Form> form;
 };

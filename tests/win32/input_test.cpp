@@ -7,9 +7,10 @@
 namespace {
 
 constexpr std::string_view start_caption = "Javob";
-constexpr std::string_view m3_for_2_and_5 = "tenglama yagona yechimga ega   X=2.5";
+constexpr std::string_view m3_for_2_and_5 = "tenglama yagona yechimga ega   X=2,5";
 
-TEST_F(Form1Window, FocusStartsInText1AndTabCyclesBothWays) {
+// A click on a box's caption focuses the box.
+TEST_F(Form1Window, FocusStartsInText1AndTabCyclesBothWaysAndCaptionsFocusTheirBoxes) {
     EXPECT_EQ(focused_name(), "Text1");
     const auto& cycle = window_cases::tab_cycle;
     for (std::size_t step = 1; step <= cycle.size(); ++step) {
@@ -19,6 +20,10 @@ TEST_F(Form1Window, FocusStartsInText1AndTabCyclesBothWays) {
     for (std::size_t step = 1; step <= cycle.size(); ++step) {
         press(VK_TAB, true);
         EXPECT_EQ(focused_name(), cycle[(cycle.size() - step) % cycle.size()]) << "Shift+Tab " << step;
+    }
+    for (const auto& [caption, box] : {std::pair{"Label4", "Text2"}, std::pair{"Label3", "Text1"}}) {
+        click(caption);
+        EXPECT_EQ(focused_name(), box) << caption;
     }
 }
 
@@ -55,11 +60,24 @@ TEST_F(Form1Window, LongestAnswersShowWholeAndCopyExactly) {
             GetClientRect(frame(), &client);
             EXPECT_LE(client_rect_of(control("Label5")).right, client.right);
 
-            runtime::win32::put_on_clipboard(L"");
+            runtime::win32::put_on_clipboard(nullptr, L"");
             choose_first_menu_item("Label5");
             EXPECT_EQ(clipboard_text(), click.answer);
         }
     }
+}
+
+// A window the user made larger keeps its size when a long answer comes:
+// the form hears of every resize.
+TEST_F(Form1Window, ALongAnswerLeavesTheUsersSizeAlone) {
+    SetWindowPos(frame(), nullptr, 0, 0, 900, 600, SWP_NOMOVE | SWP_NOZORDER);
+    settle();
+    RECT before{}, after{};
+    GetClientRect(frame(), &before);
+    submit(window_cases::longest_answers[0].a, window_cases::longest_answers[0].b);
+    settle();
+    GetClientRect(frame(), &after);
+    EXPECT_TRUE(EqualRect(&before, &after)) << after.right << " x " << after.bottom;
 }
 
 struct KeyPress {

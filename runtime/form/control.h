@@ -1,0 +1,59 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "runtime/form/caption_fit.h"
+#include "runtime/form/description.h"
+#include "runtime/form/toolkit.h"
+
+namespace runtime {
+
+class Form;
+
+// One control as the handlers see it. Each property is checked against the
+// control's kind; a wrong access raises an error instead of misbehaving.
+class Control {
+public:
+    Control(Form& form, const ControlDescription& description, std::unique_ptr<Widget> widget);
+
+    const ControlDescription& description() const { return *description_; }
+    std::string text() const;                    // text boxes
+    void set_caption(std::string_view caption);  // labels and buttons
+    void set_font_size(float points);
+
+    const std::string& caption() const { return caption_; }
+    Font font() const { return font_; }
+    Widget& widget() const { return *widget_; }
+
+private:
+    friend class Form;
+    void require(bool allowed, std::string_view property) const;
+
+    // What the toolkit shows now, so that only changes reach it.
+    struct Shown {
+        std::optional<Rect> box;
+        std::optional<Font> font;
+        std::optional<std::string> text;
+        std::optional<std::vector<Line>> lines;
+    };
+    // The last fit of the caption, for the part of the box then in view:
+    // dragging the window's edge fits a caption again only when that changes.
+    struct Fit {
+        Size visible;
+        FittedCaption fitted;
+    };
+
+    Form* form_;
+    const ControlDescription* description_;
+    std::unique_ptr<Widget> widget_;
+    std::string caption_;
+    Font font_;
+    Shown shown_;
+    std::optional<Fit> fit_;
+};
+
+}  // namespace runtime

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "runtime/form/toolkit.h"
+
+// The page's markup and style for what the core decides, written here only:
+// the page's own markup, made at build time (page/markup_toolkit.cpp), and
+// the live page, which takes those elements over, say the same.
+namespace runtime::web {
+
+// What browsers give form controls: the default font's size.
+inline constexpr float default_points = 10.0f;
+
+// `text` as markup: every character that markup gives a meaning to is
+// escaped, so a text is always shown as text.
+std::string escaped(std::string_view text);
+
+// A label's content: each of the core's lines in a span of its own, which
+// the stylesheet sets on a line of its own and never breaks; the text
+// between lines (the spaces at a break) stays as text between the spans,
+// so the label's text is its caption exactly.
+std::string lines_markup(std::string_view text, const std::vector<Line>& lines);
+
+// The element for a control: a <button>, an <input> or a <label>, its id
+// the control's name. `text` is a box's text, a button's caption or a
+// label's, drawn as `lines`; `attributes`, markup, are added to its own.
+std::string control_markup(const ControlStyle& style, std::string_view text, const std::vector<Line>& lines,
+                           std::string_view attributes = {});
+
+// The control's place and type as the stylesheet reads them, in CSS
+// declarations: its box, its font's size and its line's height.
+std::string control_style(Rect box, float points, int line_height);
+
+// The form's size, likewise.
+std::string form_style(Size client);
+
+}  // namespace runtime::web
