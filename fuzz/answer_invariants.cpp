@@ -16,6 +16,7 @@
 #include "runtime/error.h"
 #include "runtime/numbers/numbers.h"
 #include "runtime/text/quote.h"
+#include "runtime/text/utf16.h"
 #include "solver/messages.h"
 #include "solver/solver.h"
 
@@ -50,22 +51,13 @@ bool surely_refused(const Reading& reading) {
     return reading.kind != Kind::number || reading.range == Range::too_large || reading.range == Range::too_small;
 }
 
-// A code point in UTF-8, surrogates too, in the three bytes a lenient
-// converter writes for them.
+// A code point in UTF-8, a surrogate too, as the runtime's converter writes
+// a lone one that a text box holds.
 std::string encode(char32_t code) {
-    std::string out;
-    const auto byte = [&](char32_t value) { out += static_cast<char>(value); };
-    if (code < 0x80) {
-        byte(code);
-    } else if (code < 0x800) {
-        byte(0xC0 | (code >> 6)), byte(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        byte(0xE0 | (code >> 12)), byte(0x80 | ((code >> 6) & 0x3F)), byte(0x80 | (code & 0x3F));
-    } else {
-        byte(0xF0 | (code >> 18)), byte(0x80 | ((code >> 12) & 0x3F)), byte(0x80 | ((code >> 6) & 0x3F));
-        byte(0x80 | (code & 0x3F));
-    }
-    return out;
+    if (code < 0x10000) return runtime::to_utf8(std::u16string(1, static_cast<char16_t>(code)));
+    const char32_t above = code - 0x10000;
+    return runtime::to_utf8(
+        std::u16string{static_cast<char16_t>(0xD800 + (above >> 10)), static_cast<char16_t>(0xDC00 + (above & 0x3FF))});
 }
 
 // «excerpt»: valid UTF-8, at most 40 characters then an ellipsis, nothing
