@@ -35,7 +35,10 @@ std::string answer(const Input& a_input, const Input& b_input) {
     const bool a_is_zero = a == 0.0;
     if (a_is_zero & (b == 0.0)) return std::string(infinitely_many);
     if (a_is_zero & (b != 0.0)) return std::string(none);
-    return std::string(exactly_one) + std::string(x_equals) + quotient(b, a);
+    const std::string x = quotient(b, a);
+    std::string answer;  // in one allocation: this is the answer to every click that has one
+    answer.reserve(exactly_one.size() + x_equals.size() + x.size());
+    return answer.append(exactly_one).append(x_equals).append(x);
 }
 
 }  // namespace solver

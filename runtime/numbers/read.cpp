@@ -29,7 +29,8 @@ constexpr std::array<std::string_view, 18> spaces{
 constexpr std::array<std::string_view, 4> group_separators{" ", "\xC2\xA0", "\xE2\x80\xAF", "\xE2\x80\x89"};
 
 bool consume(std::string_view& text, std::string_view prefix) {
-    if (!text.starts_with(prefix)) return false;
+    // The first byte settles nearly every try, and trimming tries 18 spaces.
+    if (text.empty() || text.front() != prefix.front() || !text.starts_with(prefix)) return false;
     text.remove_prefix(prefix.size());
     return true;
 }
@@ -56,7 +57,7 @@ std::string_view trim_spaces(std::string_view text) {
     for (bool trimmed = true; trimmed;) {
         trimmed = false;
         for (const std::string_view space : spaces) {
-            if (text.ends_with(space)) {
+            if (!text.empty() && text.back() == space.back() && text.ends_with(space)) {
                 text.remove_suffix(space.size());
                 trimmed = true;
             }
