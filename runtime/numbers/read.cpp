@@ -43,6 +43,10 @@ bool consume_any(std::string_view& text, const std::array<std::string_view, coun
     return false;
 }
 
+// Whether a space may start or end with this byte: of ASCII, only the tab
+// and the space do, which settles the usual text at once.
+bool may_be_in_space(char c) { return c == ' ' || c == '\t' || static_cast<unsigned char>(c) >= 0x80; }
+
 }  // namespace
 
 Number in_range(double value, bool stands_for_nonzero) {
@@ -52,9 +56,9 @@ Number in_range(double value, bool stands_for_nonzero) {
 }
 
 std::string_view trim_spaces(std::string_view text) {
-    while (consume_any(text, spaces)) {
+    while (!text.empty() && may_be_in_space(text.front()) && consume_any(text, spaces)) {
     }
-    for (bool trimmed = true; trimmed;) {
+    for (bool trimmed = true; trimmed && !text.empty() && may_be_in_space(text.back());) {
         trimmed = false;
         for (const std::string_view space : spaces) {
             if (!text.empty() && text.back() == space.back() && text.ends_with(space)) {
