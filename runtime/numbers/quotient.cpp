@@ -30,6 +30,15 @@ Binary split(double x) {
     return {static_cast<std::uint64_t>(std::ldexp(fraction, 53)), exponent - 53};
 }
 
+// A significand of 15 digits, or 10^15 where rounding carried past them.
+Decimal carried(bool negative, std::uint64_t significand, int exponent) {
+    if (significand == 10 * smallest_significand) {
+        significand /= 10;
+        ++exponent;
+    }
+    return {negative, significand, exponent};
+}
+
 // whole * 10^exponent rounded to 15 significant digits, ties to even.
 Decimal rounded(bool negative, std::uint64_t whole, int exponent) {
     while (whole < smallest_significand) {
@@ -41,11 +50,7 @@ Decimal rounded(bool negative, std::uint64_t whole, int exponent) {
     std::uint64_t significand = whole / unit;
     const std::uint64_t twice_rest = 2 * (whole % unit);
     if (twice_rest > unit || (twice_rest == unit && significand % 2 == 1)) ++significand;
-    if (significand == 10 * smallest_significand) {
-        significand /= 10;
-        ++exponent;
-    }
-    return {negative, significand, exponent};
+    return carried(negative, significand, exponent);
 }
 
 // The quotient where it is a whole number below 2^64 times a power of ten,
@@ -84,7 +89,8 @@ Decimal round_quotient(double dividend, double divisor) {
     if (dividend == 0.0) return {};
     const Binary top = split(dividend);
     const Binary bottom = split(divisor);
-    if (const auto exact = short_quotient(top, bottom, std::signbit(dividend) != std::signbit(divisor))) return *exact;
+    const bool negative = std::signbit(dividend) != std::signbit(divisor);
+    if (const auto exact = short_quotient(top, bottom, negative)) return *exact;
     // The 15th digit's power of ten, from an estimate that may be one off.
     int exponent = static_cast<int>(std::floor(std::log10(std::abs(dividend)) - std::log10(std::abs(divisor)))) - 14;
     for (;;) {
@@ -107,11 +113,7 @@ Decimal round_quotient(double dividend, double divisor) {
         numerator.shift_left(1);  // twice the remainder, against the divisor: the half
         const int half = compare(numerator, denominator);
         if (half > 0 || (half == 0 && significand % 2 == 1)) ++significand;
-        if (significand == 10 * smallest_significand) {
-            significand /= 10;
-            ++exponent;
-        }
-        return {std::signbit(dividend) != std::signbit(divisor), significand, exponent};
+        return carried(negative, significand, exponent);
     }
 }
 
