@@ -16,12 +16,11 @@ class FunctionRef;
 template <class Result, class... Args>
 class FunctionRef<Result(Args...)> {
 public:
-    template <class Callable>
-    requires(!std::is_same_v<std::remove_cvref_t<Callable>, FunctionRef> &&
-             std::is_invocable_r_v<Result, Callable&, Args...>)
-        // Implicit, as std::function's: a lambda is passed where one is wanted.
-        FunctionRef(Callable&& callable)
-    noexcept  // NOLINT(google-explicit-constructor,bugprone-forwarding-reference-overload)
+    // Implicit, as std::function's: a lambda is passed where one is wanted.
+    template <class Callable, class = std::enable_if_t<!std::is_same_v<std::remove_cvref_t<Callable>, FunctionRef> &&
+                                                       std::is_invocable_r_v<Result, Callable&, Args...>>>
+    // NOLINTNEXTLINE(google-explicit-constructor,bugprone-forwarding-reference-overload)
+    FunctionRef(Callable&& callable) noexcept
         : call_([](Target target, Args... args) -> Result {
               return (*as<Callable>(target))(std::forward<Args>(args)...);
           }) {

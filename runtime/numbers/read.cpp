@@ -154,7 +154,7 @@ double scaled_decimal(std::string_view digits, std::int64_t scale) {
     if (digits.size() <= 15 && scale >= -22 && scale <= 22) {
         std::uint64_t whole = 0;
         for (const char digit : digits) whole = whole * 10 + static_cast<std::uint64_t>(digit - '0');
-        const double exact = static_cast<double>(whole);
+        const auto exact = static_cast<double>(whole);
         return scale < 0 ? exact / powers[static_cast<std::size_t>(-scale)]
                          : exact * powers[static_cast<std::size_t>(scale)];
     }
