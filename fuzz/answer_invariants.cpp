@@ -111,7 +111,9 @@ std::vector<std::string_view> verdicts(const Reading& reading, std::string_view 
 }
 
 void check_input_error(std::string_view message, Coefficient which, std::string_view typed, const Reading& reading) {
-    if (reading.kind == Kind::empty && message == solver::messages::empty_value(which)) return;
+    if (reading.kind == Kind::empty &&
+        message == solver::messages::coefficient_fault(which, runtime::NumberFault::empty, ""))
+        return;
     const std::string subject = which == Coefficient::a ? "a ning qiymati " : "b ning qiymati ";
     for (const std::string_view verdict : verdicts(reading, message)) {
         const std::string head = subject + std::string(verdict) + ": " + std::string(open_quote);

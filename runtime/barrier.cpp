@@ -21,7 +21,7 @@ Error current_error() noexcept {
     }
 }
 
-std::optional<Error> guard(const std::function<void()>& call) noexcept {
+std::optional<Error> guard(FunctionRef<void()> call) noexcept {
     try {
         call();
         return std::nullopt;

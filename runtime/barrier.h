@@ -1,9 +1,9 @@
 #pragma once
 
-#include <functional>
 #include <optional>
 
 #include "runtime/error.h"
+#include "runtime/function_ref.h"
 
 namespace runtime {
 
@@ -11,6 +11,6 @@ namespace runtime {
 // callback may let one through: `call` runs here, and whatever leaves it
 // comes back as the error the user reads, for the form to show while the
 // program goes on.
-std::optional<Error> guard(const std::function<void()>& call) noexcept;
+std::optional<Error> guard(FunctionRef<void()> call) noexcept;
 
 }  // namespace runtime

@@ -23,7 +23,8 @@ target_share=90
 # FILE @@ TEXT @@ REPLACEMENT
 mutants=$(cat <<'LIST'
 runtime/numbers/read.cpp @@ "\xE2\x80\xAF", "\xE2\x81\x9F", "\xE3\x80\x80"}; @@ "\xE2\x80\xAF", "\xE2\x81\x9F", " "};
-runtime/numbers/read.cpp @@ if (text.ends_with(space)) { @@ if (text.ends_with(space) && space.size() == 1) {
+runtime/numbers/read.cpp @@ && text.ends_with(space)) { @@ && text.ends_with(space) && space.size() == 1) {
+runtime/numbers/read.cpp @@ static_cast<unsigned char>(c) >= 0x80; @@ static_cast<unsigned char>(c) >= 0xFF;
 runtime/numbers/read.cpp @@ "\xE2\x80\xAF", "\xE2\x80\x89"}; @@ "\xE2\x80\xAF", " "};
 runtime/numbers/read.cpp @@ return c >= '0' && c <= '9'; @@ return c >= '0' && c < '9';
 runtime/numbers/read.cpp @@ return c >= '0' && c <= '9'; @@ return c > '0' && c <= '9';
@@ -37,10 +38,16 @@ runtime/numbers/read.cpp @@ if (!consume(text, ".") && !consume(text, ",")) retu
 runtime/numbers/read.cpp @@ return text.empty() && !number.digits.empty(); @@ return text.empty();
 runtime/numbers/read.cpp @@ return text.empty() && !number.digits.empty(); @@ return !number.digits.empty();
 runtime/numbers/read.cpp @@ consume(text, "e") || consume(text, "E") @@ consume(text, "e")
-runtime/numbers/read.cpp @@ ? "e-" : "e"; @@ ? "e" : "e";
+runtime/numbers/read.cpp @@ negative ? -exponent_value(digits) @@ negative ? exponent_value(digits)
+runtime/numbers/read.cpp @@ (digit - '0'), 1'000'000'000); @@ (digit - '0'), 100);
 runtime/numbers/read.cpp @@ if (digits.empty()) return {0, NumberFault::not_a_number}; @@ ;
 runtime/numbers/read.cpp @@ if (!text.empty() || mantissa.digits.empty()) @@ if (!text.empty())
-runtime/numbers/read.cpp @@ ascii.size() - mantissa.decimals @@ ascii.size()
+runtime/numbers/read.cpp @@ scale = exponent - static_cast<std::int64_t>(mantissa.decimals); @@ scale = exponent;
+runtime/numbers/read.cpp @@ if (magnitude > 310) @@ if (magnitude > 300)
+runtime/numbers/read.cpp @@ if (magnitude < -330) @@ if (magnitude < -300)
+runtime/numbers/read.cpp @@ if (digits.size() <= 15 && @@ if (digits.size() <= 18 &&
+runtime/numbers/read.cpp @@ return scale < 0 ? exact / powers @@ return scale < 0 ? exact * powers
+runtime/numbers/read.cpp @@ (scale < 0 ? bottom : top) @@ (scale > 0 ? bottom : top)
 runtime/numbers/read.cpp @@ mantissa.digits.find_first_not_of('0') != std::string::npos; @@ true;
 runtime/numbers/read.cpp @@ (cut == std::string_view::npos || at > cut) @@ cut == std::string_view::npos
 runtime/numbers/read.cpp @@ const bool mixed = cut != std::string_view::npos; @@ const bool mixed = false;
@@ -67,7 +74,8 @@ runtime/numbers/quotient.cpp @@ in_range(dividend / divisor, @@ in_range(dividen
 runtime/numbers/quotient.cpp @@ divisor, dividend != 0.0) @@ divisor, dividend == 0.0)
 runtime/numbers/quotient.cpp @@ if (numerator.is_zero()) return 0; @@ if (numerator.is_zero()) return 1;
 runtime/numbers/quotient.cpp @@ const int shift = 63 - @@ const int shift = 64 -
-runtime/numbers/quotient.cpp @@ std::bit_width(quotient)) - 53; @@ std::bit_width(quotient)) - 52;
+runtime/numbers/quotient.cpp @@ std::bit_width(quotient)) - 53, @@ std::bit_width(quotient)) - 52,
+runtime/numbers/quotient.cpp @@ shift - 1074); @@ shift - 1080);
 runtime/numbers/quotient.cpp @@ if (rest > half || @@ if (rest >= half ||
 runtime/numbers/quotient.cpp @@ (!numerator.is_zero() || mantissa % 2 == 1) @@ (mantissa % 2 == 1)
 runtime/numbers/quotient.cpp @@ mantissa % 2 == 1 @@ mantissa % 2 == 0
@@ -95,7 +103,12 @@ runtime/numbers/quotient.cpp @@ if (dividend == 0.0) return {}; @@ if (dividend 
 runtime/numbers/quotient.cpp @@ smallest_significand = 100'000'000'000'000; @@ smallest_significand = 10'000'000'000'000;
 runtime/numbers/quotient.cpp @@ if (significand >= 10 * smallest_significand) { @@ if (significand > 10 * smallest_significand) {
 runtime/numbers/quotient.cpp @@ if (half > 0 || (half == 0 && significand % 2 == 1)) @@ if (half >= 0)
-runtime/numbers/quotient.cpp @@ significand % 2 == 1 @@ significand % 2 == 0
+runtime/numbers/quotient.cpp @@ (half == 0 && significand % 2 == 1) @@ (half == 0 && significand % 2 == 0)
+runtime/numbers/quotient.cpp @@ if (top.mantissa % bottom.mantissa != 0) return std::nullopt; @@ ;
+runtime/numbers/quotient.cpp @@ twice_rest > unit || @@ twice_rest >= unit ||
+runtime/numbers/quotient.cpp @@ (twice_rest == unit && significand % 2 == 1) @@ (twice_rest == unit)
+runtime/numbers/quotient.cpp @@ whole *= 5; @@ whole *= 2;
+runtime/numbers/quotient.cpp @@ return rounded(negative, whole, twos); @@ return rounded(negative, whole, 0);
 runtime/numbers/quotient.cpp @@ numerator.shift_left(1); @@ numerator.shift_left(0);
 runtime/numbers/quotient.cpp @@ if (significand == 10 * smallest_significand) { @@ if (significand > 10 * smallest_significand) {
 runtime/numbers/quotient.cpp @@ std::signbit(dividend) != std::signbit(divisor) @@ std::signbit(dividend) == std::signbit(divisor)
@@ -109,8 +122,8 @@ runtime/numbers/natural.cpp @@ multiply(std::uint32_t{1} << (bits % 32)); @@ mul
 runtime/text/quote.cpp @@ if (characters == excerpt_limit) @@ if (characters > excerpt_limit)
 runtime/text/quote.cpp @@ excerpt_limit = 40; @@ excerpt_limit = 41;
 runtime/text/quote.cpp @@ if (sequence.valid && !is_hidden(sequence.code)) { @@ if (sequence.valid) {
-runtime/text/hidden_characters.cpp @@ return code <= range.last; @@ return code < range.last;
-runtime/text/hidden_characters.cpp @@ return c < range.first; @@ return c <= range.first;
+runtime/text/hidden_characters.cpp @@ if (code < end) return hidden; @@ if (code <= end) return hidden;
+runtime/text/hidden_characters.cpp @@ length = (length & 0x3F) << 8 | runs[i++]; @@ length = (length & 0x3F) << 7 | runs[i++];
 runtime/text/hidden_ranges.cmake @@ |Zs);") @@ |Zs|Cf);")
 runtime/text/hidden_ranges.cmake @@ set(start ${block_start}) @@ set(start ${code})
 runtime/text/utf8.cpp @@ if (lead >= 0xC2 && lead <= 0xDF) { @@ if (lead >= 0xC0 && lead <= 0xDF) {
@@ -121,10 +134,11 @@ runtime/text/utf8.cpp @@ lead >= 0xF0 && lead <= 0xF4 @@ lead >= 0xF0 && lead <=
 runtime/text/utf8.cpp @@ if (i + k == text.size()) return {0, k, false}; @@ if (i + k == text.size()) return {0, 1, false};
 runtime/text/utf8.cpp @@ if (next < low || next > high) return {0, k, false}; @@ if (next < low || next > high) return {0, 1, false};
 runtime/text/utf8.cpp @@ const bool surrogate = code >= 0xD800 && code <= 0xDFFF; @@ const bool surrogate = false;
-solver/solver.cpp @@ messages::zero_denominator(which, typed) @@ messages::not_a_number(which, typed)
-solver/solver.cpp @@ messages::improper_fraction(which, typed) @@ messages::not_a_number(which, typed)
-solver/solver.cpp @@ messages::bad_group(which, typed) @@ messages::not_a_number(which, typed)
-solver/solver.cpp @@ const std::string_view typed = runtime::trim_spaces(input.text); @@ const std::string_view typed = input.text;
+solver/messages.cpp @@ return "son emas, chunki nolga bo'lish mumkin emas"; @@ return "son emas";
+solver/messages.cpp @@ return "son emas, chunki aralash sonning kasr qismi 0 dan katta va 1 dan kichik bo'ladi"; @@ return "son emas";
+solver/messages.cpp @@ return "son emas, chunki raqamlar uchtadan guruhlanadi"; @@ return "son emas";
+solver/messages.cpp @@ if (fault == NumberFault::empty) @@ if (fault == NumberFault::none)
+solver/solver.cpp @@ runtime::trim_spaces(input.text) @@ input.text
 solver/solver.cpp @@ const bool a_is_zero = a == 0.0; @@ const bool a_is_zero = a != 0.0;
 solver/solver.cpp @@ if (divided.fault == NumberFault::too_large) @@ if (divided.fault != NumberFault::too_large)
 solver/solver.cpp @@ if (divided.fault != NumberFault::none) @@ if (divided.fault == NumberFault::too_large)

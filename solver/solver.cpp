@@ -12,26 +12,9 @@ using runtime::NumberFault;
 
 double coefficient(const Input& input, Coefficient which) {
     const runtime::Number read = runtime::read_number(input.text);
-    const std::string_view typed = runtime::trim_spaces(input.text);
-    switch (read.fault) {
-        case NumberFault::none:
-            return read.value;
-        case NumberFault::empty:
-            throw runtime::Error(messages::empty_value(which), input.source);
-        case NumberFault::not_a_number:
-            throw runtime::Error(messages::not_a_number(which, typed), input.source);
-        case NumberFault::zero_denominator:
-            throw runtime::Error(messages::zero_denominator(which, typed), input.source);
-        case NumberFault::improper_fraction:
-            throw runtime::Error(messages::improper_fraction(which, typed), input.source);
-        case NumberFault::bad_group:
-            throw runtime::Error(messages::bad_group(which, typed), input.source);
-        case NumberFault::too_large:
-            throw runtime::Error(messages::too_large(which, typed), input.source);
-        case NumberFault::too_small:
-            break;
-    }
-    throw runtime::Error(messages::too_small(which, typed), input.source);
+    if (read.fault == NumberFault::none) return read.value;
+    throw runtime::Error(messages::coefficient_fault(which, read.fault, runtime::trim_spaces(input.text)),
+                         input.source);
 }
 
 std::string quotient(double b, double a) {
@@ -52,7 +35,10 @@ std::string answer(const Input& a_input, const Input& b_input) {
     const bool a_is_zero = a == 0.0;
     if (a_is_zero & (b == 0.0)) return std::string(infinitely_many);
     if (a_is_zero & (b != 0.0)) return std::string(none);
-    return std::string(exactly_one) + std::string(x_equals) + quotient(b, a);
+    const std::string x = quotient(b, a);
+    std::string answer;  // in one allocation: this is the answer to every click that has one
+    answer.reserve(exactly_one.size() + x_equals.size() + x.size());
+    return answer.append(exactly_one).append(x_equals).append(x);
 }
 
 }  // namespace solver

@@ -57,7 +57,10 @@ INSTANTIATE_TEST_SUITE_P(Table, DividedNumber,
                                          Divided{7.9, 0.79, "10"},
                                          // Exactly halfway: to the even digit.
                                          Divided{1000000000000005, 1, "1E+15"},
-                                         Divided{-1000000000000015, 1, "-1,00000000000002E+15"}));
+                                         Divided{-1000000000000015, 1, "-1,00000000000002E+15"},
+                                         // The same where the long division decides (600 is no power of two).
+                                         Divided{3063155070686049, 600, "5105258451143,42"},
+                                         Divided{3063155070686055, 600, "5105258451143,42"}));
 
 // No text for what the program never shows: a wrong number there would hide
 // the fault that let it through.

@@ -44,7 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
                              4.0},
                     Accepted{"0.1", 0.1}, Accepted{"1.7976931348623157e308", 1.7976931348623157e308},
                     Accepted{"2.2250738585072014e-308", 2.2250738585072014e-308}, Accepted{"0e999999", 0.0},
-                    Accepted{"0.000001e310", 1e304},
+                    // Below the least normal double, but nearer it than the subnormal below.
+                    Accepted{"2.2250738585072012e-308", 2.2250738585072014e-308}, Accepted{"0.000001e310", 1e304},
                     // Halfway between two doubles: round to even, not truncate.
                     Accepted{"9007199254740993", 9007199254740992.0},
                     // Fractions: the exact ratio rounded once (1,1/3 is not 1.1 / 3).
@@ -127,6 +128,8 @@ INSTANTIATE_TEST_SUITE_P(
         Rejected{"0.0000001e-320", NumberFault::too_small},
         // Subnormal: fewer significant bits than 15 digits need.
         Rejected{"4.9406564584124654e-324", NumberFault::too_small},
-        Rejected{"-2.225073858507201e-308", NumberFault::too_small}));
+        Rejected{"-2.225073858507201e-308", NumberFault::too_small},
+        // Nearer the largest subnormal than the least normal double: rounded as a subnormal.
+        Rejected{"2.225073858507201083e-308", NumberFault::too_small}));
 
 }  // namespace

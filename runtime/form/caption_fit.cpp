@@ -18,7 +18,7 @@ struct Lines {
 // Greedy line breaking: each line takes as many words as fit its width, a
 // word wider than that stands alone. The spaces at a break belong to no
 // line; those between words on one line stay as typed.
-Lines break_lines(std::string_view caption, Font font, Size box, const Measure& measure) {
+Lines break_lines(std::string_view caption, Font font, Size box, Measure measure) {
     const Size whole = measure(caption, font);
     if (whole.width <= box.width) return {{{0, caption.size()}}, whole.height <= box.height};
     if (2 * whole.height > box.height) return {{{0, caption.size()}}, false};  // no room for a second line
@@ -49,7 +49,7 @@ Lines break_lines(std::string_view caption, Font font, Size box, const Measure& 
 
 }  // namespace
 
-FittedCaption fit_caption(std::string_view caption, Font font, Size box, const Measure& measure) {
+FittedCaption fit_caption(std::string_view caption, Font font, Size box, Measure measure) {
     Lines lines = break_lines(caption, font, box, measure);
     if (lines.fit || !font.points || *font.points - points_step < smallest_points)
         return {font, std::move(lines.lines)};

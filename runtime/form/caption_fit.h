@@ -1,15 +1,15 @@
 #pragma once
 
-#include <functional>
 #include <string_view>
 #include <vector>
 
 #include "runtime/form/toolkit.h"
+#include "runtime/function_ref.h"
 
 // How a caption is set in a box of fixed size, the same for every toolkit.
 namespace runtime {
 
-using Measure = std::function<Size(std::string_view text, Font font)>;
+using Measure = FunctionRef<Size(std::string_view text, Font font)>;
 
 // The font a caption is drawn in and where its lines break. Its text stays
 // as it is: the lines are only how it is drawn.
@@ -25,6 +25,6 @@ struct FittedCaption {
 // With the toolkit's default font, whose size the runtime does not know,
 // the caption is only broken into lines. A box one line high keeps the
 // caption on one line, shrinking it to fit the width.
-FittedCaption fit_caption(std::string_view caption, Font font, Size box, const Measure& measure);
+FittedCaption fit_caption(std::string_view caption, Font font, Size box, Measure measure);
 
 }  // namespace runtime

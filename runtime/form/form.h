@@ -1,7 +1,6 @@
 #pragma once
 
 #include <deque>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -45,7 +44,7 @@ private:
     void close_requested() noexcept override;
     void resized() noexcept override;
     void dpi_changed() noexcept override;
-    void guarded(const std::function<void()>& call) noexcept override;
+    void guarded(FunctionRef<void()> call) noexcept override;
 
     Control* find(std::string_view name);
     Control* find(const Widget& widget);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "runtime/form/description.h"
+#include "runtime/function_ref.h"
 
 // The seam between the runtime and a toolkit, both ways. A backend supplies
 // these primitives and nothing more, and reports back what happened to its
@@ -94,7 +95,7 @@ public:
     virtual void dpi_changed() noexcept = 0;
     // Runs the backend's own part of a toolkit callback behind the same
     // barrier, where it may raise (a message it must build, say).
-    virtual void guarded(const std::function<void()>& call) noexcept = 0;
+    virtual void guarded(FunctionRef<void()> call) noexcept = 0;
 
 protected:
     ~WindowEvents() = default;

@@ -22,9 +22,8 @@ struct Decimal {
 Decimal round_quotient(double dividend, double divisor);
 
 // numerator / denominator, for a non-zero denominator, rounded once to the
-// nearest double, ties to even: what a typed fraction stands for. Past the
-// largest double it is infinity; below the smallest normal one it is less
-// than that (rounded twice there, but such a number is refused anyway).
+// nearest double, subnormals included, ties to even: what a typed fraction
+// or decimal stands for. Past the largest double it is infinity.
 double nearest_double(Natural numerator, Natural denominator);
 
 }  // namespace runtime

@@ -1,7 +1,7 @@
+#include <algorithm>
 #include <array>
-#include <clocale>
 #include <cmath>
-#include <cstdlib>
+#include <cstdint>
 #include <limits>
 #include <string>
 
@@ -29,7 +29,8 @@ constexpr std::array<std::string_view, 18> spaces{
 constexpr std::array<std::string_view, 4> group_separators{" ", "\xC2\xA0", "\xE2\x80\xAF", "\xE2\x80\x89"};
 
 bool consume(std::string_view& text, std::string_view prefix) {
-    if (!text.starts_with(prefix)) return false;
+    // The first byte settles nearly every try, and trimming tries 18 spaces.
+    if (text.empty() || text.front() != prefix.front() || !text.starts_with(prefix)) return false;
     text.remove_prefix(prefix.size());
     return true;
 }
@@ -42,6 +43,10 @@ bool consume_any(std::string_view& text, const std::array<std::string_view, coun
     return false;
 }
 
+// Whether a space may start or end with this byte: of ASCII, only the tab
+// and the space do, which settles the usual text at once.
+bool may_be_in_space(char c) { return c == ' ' || c == '\t' || static_cast<unsigned char>(c) >= 0x80; }
+
 }  // namespace
 
 Number in_range(double value, bool stands_for_nonzero) {
@@ -51,12 +56,12 @@ Number in_range(double value, bool stands_for_nonzero) {
 }
 
 std::string_view trim_spaces(std::string_view text) {
-    while (consume_any(text, spaces)) {
+    while (!text.empty() && may_be_in_space(text.front()) && consume_any(text, spaces)) {
     }
-    for (bool trimmed = true; trimmed;) {
+    for (bool trimmed = true; trimmed && !text.empty() && may_be_in_space(text.back());) {
         trimmed = false;
         for (const std::string_view space : spaces) {
-            if (text.ends_with(space)) {
+            if (!text.empty() && text.back() == space.back() && text.ends_with(space)) {
                 text.remove_suffix(space.size());
                 trimmed = true;
             }
@@ -125,31 +130,58 @@ bool read_plain(std::string_view text, Digits& number) {
     return text.empty() && !number.digits.empty();
 }
 
+// An exponent's digits, held at a billion: far past any power a double
+// reaches, and a size a digit count added to it cannot overflow.
+std::int64_t exponent_value(std::string_view digits) {
+    std::int64_t value = 0;
+    for (const char digit : digits) value = std::min<std::int64_t>(value * 10 + (digit - '0'), 1'000'000'000);
+    return value;
+}
+
+// digits * 10^scale, rounded once to the nearest double, ties to even: as
+// strtod reads it, without its soft long-double arithmetic or the C locale.
+double scaled_decimal(std::string_view digits, std::int64_t scale) {
+    digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size()));
+    if (digits.empty()) return 0;
+    // The value lies in [10^(magnitude-1), 10^magnitude).
+    const std::int64_t magnitude = static_cast<std::int64_t>(digits.size()) + scale;
+    if (magnitude > 310) return std::numeric_limits<double>::infinity();
+    if (magnitude < -330) return 0;
+    // Up to 15 digits and 10^22 are exact doubles: one operation on exact
+    // operands rounds once, as the exact reading would.
+    constexpr std::array<double, 23> powers{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                            1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (digits.size() <= 15 && scale >= -22 && scale <= 22) {
+        std::uint64_t whole = 0;
+        for (const char digit : digits) whole = whole * 10 + static_cast<std::uint64_t>(digit - '0');
+        const auto exact = static_cast<double>(whole);
+        return scale < 0 ? exact / powers[static_cast<std::size_t>(-scale)]
+                         : exact * powers[static_cast<std::size_t>(scale)];
+    }
+    Natural top = Natural::from_digits(digits);
+    Natural bottom(1);
+    (scale < 0 ? bottom : top).multiply_by_power_of_ten(static_cast<int>(std::abs(scale)));
+    return nearest_double(std::move(top), std::move(bottom));
+}
+
 // "12 345,5e-3" without its sign: whole part, decimals, exponent.
 Number read_decimal(std::string_view text) {
     bool well_grouped = true;
     Digits mantissa;
     if (!take_grouped(text, mantissa.digits, well_grouped)) return {0, NumberFault::not_a_number};
     take_decimals(text, mantissa);
-    std::string exponent;
+    std::int64_t exponent = 0;
     if (consume(text, "e") || consume(text, "E")) {
-        exponent = consume_sign(text) ? "e-" : "e";
+        const bool negative = consume_sign(text);
         const std::string_view digits = take_digits(text);
         if (digits.empty()) return {0, NumberFault::not_a_number};
-        exponent += digits;
+        exponent = negative ? -exponent_value(digits) : exponent_value(digits);
     }
     if (!text.empty() || mantissa.digits.empty()) return {0, NumberFault::not_a_number};
     if (!well_grouped) return {0, NumberFault::bad_group};
-
-    // In the form strtod reads in the current C locale: a toolkit may have
-    // set one whose separator is ','. strtod rounds correctly on both
-    // platforms and, unlike std::from_chars, adds nothing to the Windows
-    // program: its C library already has it.
-    std::string ascii = mantissa.digits;
-    ascii.insert(ascii.size() - mantissa.decimals, std::localeconv()->decimal_point);
-    ascii += exponent;
     const bool nonzero = mantissa.digits.find_first_not_of('0') != std::string::npos;
-    return in_range(std::strtod(ascii.c_str(), nullptr), nonzero);
+    const auto scale = exponent - static_cast<std::int64_t>(mantissa.decimals);
+    return in_range(scaled_decimal(mantissa.digits, scale), nonzero);
 }
 
 // "3/4" or, with a whole number before the last separator, "1 1/2",

@@ -1,5 +1,8 @@
+#include <array>
+#include <charconv>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "runtime/numbers/numbers.h"
 #include "runtime/numbers/quotient.h"
@@ -21,9 +24,12 @@ std::string exponent_text(int exponent) {
 // zeros go; the rounding is done.
 std::string digits_as_shown(const Decimal& number) {
     if (number.significand == 0) return "0";
-    std::string digits = std::to_string(number.significand);
+    // On the stack: the text of 15 digits would be an allocation of its own.
+    std::array<char, 20> buffer{};
+    const char* const end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), number.significand).ptr;
+    std::string_view digits(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
     const int exponent = number.exponent + significant_digits - 1;  // of the first digit
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    while (digits.size() > 1 && digits.back() == '0') digits.remove_suffix(1);
 
     std::string text = number.negative ? "-" : "";
     if (exponent >= -4 && exponent < significant_digits) {

@@ -145,6 +145,19 @@ mergeInto(LibraryManager.library, {
       if (web.errors.length && !dialog.open) web.showError();
     });
     web.form().addEventListener('keydown', web.tabRound);
+    // Once the page has loaded, its service worker keeps a copy for offline
+    // use. Where it cannot (a page opened from a file), the page simply
+    // works online only.
+    if ('serviceWorker' in navigator) {
+      var register = function () {
+        navigator.serviceWorker.register('sw.js').catch(function () {});
+      };
+      if (document.readyState === 'complete') {
+        register();
+      } else {
+        addEventListener('load', register);
+      }
+    }
   },
 
   web_set_title__deps: ['$web'],

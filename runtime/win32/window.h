@@ -46,7 +46,7 @@ public:
     HFONT font(Font font) const { return fonts_.get(font, dpi_); }
     void remember_focus(HWND control) { remembered_focus_ = control; }
     void placed(const Control& control) const;
-    void guarded(const std::function<void()>& call) const { events_.guarded(call); }
+    void guarded(FunctionRef<void()> call) const { events_.guarded(call); }
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
