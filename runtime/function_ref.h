@@ -19,6 +19,7 @@ public:
     // Implicit, as std::function's: a lambda is passed where one is wanted.
     template <class Callable, class = std::enable_if_t<!std::is_same_v<std::remove_cvref_t<Callable>, FunctionRef> &&
                                                        std::is_invocable_r_v<Result, Callable&, Args...>>>
+    // cppcheck-suppress noExplicitConstructor
     // NOLINTNEXTLINE(google-explicit-constructor,bugprone-forwarding-reference-overload)
     FunctionRef(Callable&& callable) noexcept
         : call_([](Target target, Args... args) -> Result {
