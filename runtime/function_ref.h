@@ -13,12 +13,17 @@ namespace runtime {
 template <class Signature>
 class FunctionRef;
 
+// What a FunctionRef may refer to: anything callable as it is, except
+// another FunctionRef, which is copied instead.
+template <class Callable, class Self, class Result, class... Args>
+concept Refers =
+    !std::is_same_v<std::remove_cvref_t<Callable>, Self> && std::is_invocable_r_v<Result, Callable&, Args...>;
+
 template <class Result, class... Args>
 class FunctionRef<Result(Args...)> {
 public:
     // Implicit, as std::function's: a lambda is passed where one is wanted.
-    template <class Callable, class = std::enable_if_t<!std::is_same_v<std::remove_cvref_t<Callable>, FunctionRef> &&
-                                                       std::is_invocable_r_v<Result, Callable&, Args...>>>
+    template <Refers<FunctionRef, Result, Args...> Callable>
     // cppcheck-suppress noExplicitConstructor
     // NOLINTNEXTLINE(google-explicit-constructor,bugprone-forwarding-reference-overload)
     FunctionRef(Callable&& callable) noexcept
