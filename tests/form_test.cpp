@@ -157,7 +157,7 @@ TEST_P(LongAnswers, WidenFromTheWindowAsItStandsOrSetTheAnswerSmaller) {
     EXPECT_EQ(window.client, expected);
     EXPECT_EQ(window.left, c.left_after);
     EXPECT_EQ(window.minimum, (runtime::Size{std::min(needed, c.screen_width), 314}));
-    EXPECT_EQ(label5.font.points.value() < 15, c.answer_shrunk);
+    EXPECT_EQ(label5.font.points.value_or(0) < 15, c.answer_shrunk);
     EXPECT_LE(label5.box.right(), window.client.width);
     EXPECT_EQ(label5.lines, (std::vector<runtime::Line>{{0, answer.size()}}));  // one line
     // Label1 keeps its stored box, cut by the edge: the more of it shows, the larger it is set.
@@ -186,6 +186,7 @@ TEST(Form1, FollowsTheUsersSizeAndScalesItWithTheDensity) {
     FakeForm fake(window::project);
     FakeWindow& window = fake.window();
     std::vector<Rect> boxes;
+    boxes.reserve(window.made.size());
     for (const FakeWidget* widget : window.made) boxes.push_back(widget->box);
     for (const runtime::Size size : {runtime::Size{900, 600}, runtime::Size{1900, 1000}, runtime::Size{507, 314}}) {
         window.user_resizes(size, size.width == 1900);
