@@ -23,6 +23,8 @@ std::vector<const ControlDescription*> in_tab_order(std::span<const ControlDescr
         while (at != ordered.begin() && (*(at - 1))->tab_index > control.tab_index) --at;
         ordered.insert(at, &control);
     }
+    // The pointers are into the caller's description, which outlives the form.
+    // cppcheck-suppress returnDanglingLifetime
     return ordered;
 }
 
