@@ -2,13 +2,12 @@
 
 #include "form1_window.h"
 #include "tests/bad_input_catalogue.h"
+#include "tests/window_cases.h"
 
 namespace {
 
 using bad_input::Entry;
 using bad_input::Outcome;
-
-constexpr std::string_view good_answer = "tenglama yagona yechimga ega   X=2,5";
 
 // What a Qt window types as a: the UTF-16 text where the entry has one.
 QString text_a(const Entry& entry) {
@@ -43,7 +42,7 @@ TEST_P(CatalogueOnForm1, GivesTheRightAnswerOrOneUzbekErrorAndKeepsEverything) {
     type_into("Text1", "2");
     type_into("Text2", "5");
     click_natija();
-    ASSERT_EQ(answer().text(), to_qstring(good_answer));
+    ASSERT_EQ(answer().text(), to_qstring(window_cases::answer_for_2_and_5));
 
     put_into("Text1", text_a(GetParam()));
     put_into("Text2", to_qstring(entry.b));
@@ -64,7 +63,7 @@ TEST_P(CatalogueOnForm1, GivesTheRightAnswerOrOneUzbekErrorAndKeepsEverything) {
     }
     ASSERT_EQ(closer.shown, 1);
     EXPECT_EQ(closer.text, to_qstring(entry.shown));
-    EXPECT_EQ(answer().text(), to_qstring(good_answer));
+    EXPECT_EQ(answer().text(), to_qstring(window_cases::answer_for_2_and_5));
 
     // Offscreen, nothing hands activation back once the box is gone.
     window->activateWindow();

@@ -7,7 +7,6 @@
 namespace {
 
 constexpr std::string_view start_caption = "Javob";
-constexpr std::string_view m3_for_2_and_5 = "tenglama yagona yechimga ega   X=2,5";
 
 QSize one_line(const QLabel& label) { return label.fontMetrics().size(Qt::TextSingleLine, label.text()); }
 
@@ -125,7 +124,7 @@ TEST_P(KeysOnForm1, OnlyTheFocusedButtonAnswersEnterAndSpace) {
     target.setFocus();
     QTest::keyClick(&target, GetParam().key);
 
-    EXPECT_EQ(answer().text(), to_qstring(GetParam().runs_solver ? m3_for_2_and_5 : start_caption));
+    EXPECT_EQ(answer().text(), to_qstring(GetParam().runs_solver ? window_cases::answer_for_2_and_5 : start_caption));
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(focused_name(), to_qstring(GetParam().focus));
 }
