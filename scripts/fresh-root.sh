@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Tries one README command as a new user would: in a fresh minimal Debian
-# root (debootstrap --variant=minbase), as root, on a clean clone of one
-# commit. Reports the packages the command installed, what apt downloaded
-# and the wall time. Not part of the test command; needs root and debootstrap.
+# root (debootstrap --variant=minbase), with the sources a real install
+# has, as root, on a clean clone of one commit. Reports the packages the
+# command installed, what apt downloaded and the wall time. Not part of the test command; needs root and debootstrap.
 # Usage: scripts/fresh-root.sh bookworm|trixie test|run [COMMIT]   (default HEAD)
 # The minimal roots are kept as tarballs in $TENGLAMA_ROOTS (default
 # /var/cache/tenglama-roots); each try unpacks a fresh copy and removes it.
@@ -48,6 +48,13 @@ main() {
   mount -t sysfs sys "$root/sys"
   for dir in /dev /dev/pts /dev/shm; do mount --bind "$dir" "$root$dir"; done
   cp /etc/resolv.conf "$root/etc/resolv.conf"
+  # As a real install has them: the release, its updates and its security
+  # suite (debootstrap writes the release alone), so that the root meets
+  # packages newer than its own, as any installed machine does.
+  printf '%s\n' \
+    "deb http://deb.debian.org/debian $release main" \
+    "deb http://deb.debian.org/debian $release-updates main" \
+    "deb http://deb.debian.org/debian-security $release-security main" >"$root/etc/apt/sources.list"
   git clone --quiet --no-checkout "$repo" "$root/work/project"
   git -C "$root/work/project" checkout --quiet --detach "$commit"
 
