@@ -90,13 +90,46 @@ inline constexpr std::array<BadInput, 4> bad_inputs{{
     {"1e-300", "1e300", "Natija juda katta.", "Command1"},
 }};
 
-// Pasted over a box holding "7", all of it selected: what the box keeps,
-// the first line whatever ends it. Undo then brings back the "7".
+// A paste into a box that held "999" before the user cleared it and typed
+// `typed`: at the end of the typed text, or over all of it where
+// `over_typed`. The box keeps the first line of what was pasted, whatever
+// ends it; Ctrl+Z then takes back the paste alone, and the box holds
+// `typed` again.
 struct Paste {
-    std::u16string_view pasted, kept;
+    std::u16string_view typed, pasted;
+    bool over_typed;
+    std::u16string_view kept;
 };
-inline constexpr std::array<Paste, 4> pastes{
-    {{u"2\n3\n", u"2"}, {u"2\r\n3", u"2"}, {u"2\r3", u"2"}, {u"-1,5e3", u"-1,5e3"}}};
+inline constexpr std::u16string_view held_before_paste = u"999";
+inline constexpr std::array<Paste, 6> pastes{{
+    {u"12", u"34\r\n56", false, u"1234"},
+    {u"12", u"34\n56", false, u"1234"},
+    {u"7", u"2\n3\n", true, u"2"},
+    {u"7", u"2\r3", true, u"2"},
+    {u"-1", u",5e3", false, u"-1,5e3"},
+    {u"", u"5\r\n6", false, u"5"},
+}};
+
+// One answer shown after another must be drawn exactly as the same answer
+// shown alone: two ways to one state, the same pixels. An empty `answer`
+// is a click that shows an error instead.
+struct Redraw {
+    std::string_view case_name;
+    Click first, second;
+};
+inline constexpr std::array<Redraw, 7> redraws{{
+    {"SameLength", {"2", "5", answer_for_2_and_5}, {"2", "1", "tenglama yagona yechimga ega   X=0,5"}},
+    {"SameLengthNarrower",
+     {"1e-10", "1e10", "tenglama yagona yechimga ega   X=1E+20"},
+     {"1 000", "5", "tenglama yagona yechimga ega   X=0,005"}},
+    {"ShorterAfterLonger",
+     {"6", "2e-6", "tenglama yagona yechimga ega   X=3,33333333333333E-07"},
+     {"1", "5", "tenglama yagona yechimga ega   X=5"}},
+    {"M3AfterM1", {"0", "0", "tenglama cheksiz ko'p yechimga ega"}, {"2", "5", answer_for_2_and_5}},
+    {"M2AfterM1", {"0", "0", "tenglama cheksiz ko'p yechimga ega"}, {"0", "7", "tenglama yechimga ega emas"}},
+    {"M1AfterM3", {"2", "5", answer_for_2_and_5}, {"0", "0", "tenglama cheksiz ko'p yechimga ega"}},
+    {"AfterAnError", {"2", "abc", ""}, {"2", "5", answer_for_2_and_5}},
+}};
 
 // A long answer: Label5 must widen on one line, from its stored left.
 inline constexpr Click long_answer{"3", "1", "tenglama yagona yechimga ega   X=0,333333333333333"};

@@ -40,12 +40,6 @@ private:
         std::optional<std::string> text;
         std::optional<std::vector<Line>> lines;
     };
-    // The last fit of the caption, for the part of the box then in view:
-    // dragging the window's edge fits a caption again only when that changes.
-    struct Fit {
-        Size visible;
-        FittedCaption fitted;
-    };
 
     Form* form_;
     const ControlDescription* description_;
@@ -53,7 +47,7 @@ private:
     std::string caption_;
     Font font_;
     Shown shown_;
-    std::optional<Fit> fit_;
+    std::optional<FittedCaption> fit_;  // the caption's fit at this density, once made
 };
 
 }  // namespace runtime

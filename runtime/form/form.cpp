@@ -138,8 +138,8 @@ void Form::close_requested() noexcept {
     guarded([this] { toolkit_.quit(); });
 }
 
-// The user's size stands: nothing moves, and the captions that the edge
-// cuts or the window's width bounds are fitted to it again.
+// The user's size stands: nothing moves. Only the answer label follows
+// it, set smaller where the system's size leaves its line too little room.
 void Form::resized() noexcept {
     guarded([this] {
         const Placement placed = window_->placement();
@@ -156,7 +156,7 @@ void Form::resized() noexcept {
             keep_on_screen(placed);
         }
         for (Control& each : controls_) {
-            if (each.description().kind == ControlKind::label) lay_out(each, false);
+            if (each.description().auto_size) lay_out(each, false);
         }
     });
 }
@@ -213,17 +213,18 @@ void Form::lay_out(Control& control, bool may_widen) {
     }
 }
 
-// Only the part of the box inside the window can be seen; the caption is
-// fitted to that.
+// Only the part of the box inside the stored form can be seen; the caption
+// is fitted to that, once at a density. A window made wider, by the user
+// or by an answer, shows the same captions: nothing in it moves or grows.
 void Form::lay_out_caption(Control& control) {
     const Rect box = stored_box(control.description());
-    const Size visible{std::min(box.width, client_.width - box.left), std::min(box.height, client_.height - box.top)};
-    if (!control.fit_ || control.fit_->visible != visible) {
+    const Size stored = stored_client();
+    if (!control.fit_) {
+        const Size visible{std::min(box.width, stored.width - box.left), std::min(box.height, stored.height - box.top)};
         const auto measure = [this](std::string_view text, Font font) { return window_->measure(text, font); };
-        control.fit_ = Control::Fit{visible, fit_caption(control.caption(), control.font(), visible, measure)};
+        control.fit_ = fit_caption(control.caption(), control.font(), visible, measure);
     }
-    const FittedCaption& fitted = control.fit_->fitted;
-    show_in(control, box, fitted.font, control.caption(), fitted.lines);
+    show_in(control, box, control.fit_->font, control.caption(), control.fit_->lines);
 }
 
 // The label's box is its caption's one line, from its stored top-left. A
@@ -286,9 +287,6 @@ void Form::widen_for(int needed) {
         client_.width = width;
         window_->set_client_size(client_);
         keep_on_screen({{placed.client.left, placed.client.top, width, client_.height}, placed.room, false});
-    }
-    for (Control& each : controls_) {
-        if (each.description().kind == ControlKind::label && !each.description().auto_size) lay_out_caption(each);
     }
 }
 
