@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "fake_toolkit.h"
+#include "headless_form.h"
 #include "runtime/barrier.h"
 #include "runtime/error.h"
 #include "window/project.h"
@@ -32,7 +32,7 @@ TEST(EventBoundary, WhatRaisesNothingIsNoError) {
 }
 
 TEST(FormModel, FontSizeStopsBelow2048Points) {
-    FakeForm fake(window::project);
+    HeadlessForm fake(window::project);
     runtime::Control& label = fake.form.control("Label5");
     EXPECT_THROW(label.set_font_size(2048), runtime::Error);
     label.set_font_size(2047);

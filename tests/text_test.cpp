@@ -67,12 +67,12 @@ TEST_P(CaptionFits, IsBrokenAtSpacesAndShrunkUntilItFits) {
 INSTANTIATE_TEST_SUITE_P(
     Table, CaptionFits,
     testing::Values(
-        Fit{"a - ning qiymati", 10, {81, 34}, {{10}, {{0, 8}, {9, 16}}}},     // two lines fit
-        Fit{"ab  cd", 8, {100, 14}, {{8}, {{0, 6}}}},                         // one line keeps its spaces
-        Fit{"ab  cd ef", 8, {33, 60}, {{8}, {{0, 6}, {7, 9}}}},               // a break draws none
-        Fit{"abcdefgh ij", 12, {60, 100}, {{11.0f}, {{0, 8}, {9, 11}}}},      // shrinks until its longest word fits
-        Fit{"abcdefghij", 15, {30, 100}, {{6}, {{0, 10}}}},                   // never below 6 points
-        Fit{"abcd abcd", 8, {40, 14}, {{6.5f}, {{0, 9}}}},                    // one line high: smaller, one line
-        Fit{"abcd abcd", std::nullopt, {20, 100}, {{}, {{0, 4}, {5, 9}}}}));  // the default font is only broken
+        Fit{"a - ning qiymati", 10, {81, 34}, {{10}, {{0, 8}, {9, 16}}, 17}},     // two lines fit
+        Fit{"ab  cd", 8, {100, 14}, {{8}, {{0, 6}}, 14}},                         // one line keeps its spaces
+        Fit{"ab  cd ef", 8, {33, 60}, {{8}, {{0, 6}, {7, 9}}, 14}},               // a break draws none
+        Fit{"abcdefgh ij", 12, {60, 100}, {{11.0f}, {{0, 8}, {9, 11}}, 19}},      // shrinks until its longest word fits
+        Fit{"abcdefghij", 15, {30, 100}, {{6}, {{0, 10}}, 10}},                   // never below 6 points
+        Fit{"abcd abcd", 8, {40, 14}, {{6.5f}, {{0, 9}}, 11}},                    // one line high: smaller, one line
+        Fit{"abcd abcd", std::nullopt, {20, 100}, {{}, {{0, 4}, {5, 9}}, 14}}));  // the default font is only broken
 
 }  // namespace

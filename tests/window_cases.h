@@ -148,7 +148,7 @@ inline constexpr std::array<runtime::ControlDescription, 1> broken_controls{{
      "Label9"},
 }};
 inline constexpr runtime::FormDescription broken_form{
-    "Form1", "Broken", 3000, 1500, runtime::StartUpPosition::windows_default, broken_controls};
+    "Form1", "Broken", 3000, 1500, broken_controls};
 inline const runtime::ProjectDescription broken_project{"broken", broken_form, {}};
 inline constexpr std::string_view broken_message = "Dasturning ichki xatosi: Form1.Label9";
 

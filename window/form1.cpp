@@ -31,7 +31,6 @@ const runtime::FormDescription form1{
     .caption = " ax=b ko'rinishdagi tenglamalarni yechish",
     .client_width = 7605,
     .client_height = 4710,
-    .start_up_position = runtime::StartUpPosition::windows_default,
     .controls = controls,
 };
 

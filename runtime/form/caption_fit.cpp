@@ -12,6 +12,7 @@ constexpr float points_step = 0.5f;
 
 struct Lines {
     std::vector<Line> lines;
+    int line_height = 0;
     bool fit = true;
 };
 
@@ -20,10 +21,11 @@ struct Lines {
 // line; those between words on one line stay as typed.
 Lines break_lines(std::string_view caption, Font font, Size box, Measure measure) {
     const Size whole = measure(caption, font);
-    if (whole.width <= box.width) return {{{0, caption.size()}}, whole.height <= box.height};
-    if (2 * whole.height > box.height) return {{{0, caption.size()}}, false};  // no room for a second line
+    if (whole.width <= box.width) return {{{0, caption.size()}}, whole.height, whole.height <= box.height};
+    if (2 * whole.height > box.height)
+        return {{{0, caption.size()}}, whole.height, false};  // no room for a second line
 
-    Lines lines;
+    Lines lines{{}, whole.height};
     std::optional<Line> line;
     const auto end_line = [&] {
         lines.fit = lines.fit && measure(caption.substr(line->begin, line->end - line->begin), font).width <= box.width;
@@ -52,7 +54,7 @@ Lines break_lines(std::string_view caption, Font font, Size box, Measure measure
 FittedCaption fit_caption(std::string_view caption, Font font, Size box, Measure measure) {
     Lines lines = break_lines(caption, font, box, measure);
     if (lines.fit || !font.points || *font.points - points_step < smallest_points)
-        return {font, std::move(lines.lines)};
+        return {font, std::move(lines.lines), lines.line_height};
 
     // Text widens about in proportion to its size: the search starts where
     // the caption would just fit on one line, and steps from there to the
@@ -74,7 +76,7 @@ FittedCaption fit_caption(std::string_view caption, Font font, Size box, Measure
             lines = break_lines(caption, Font{points}, box, measure);
         }
     }
-    return {Font{points}, std::move(lines.lines)};
+    return {Font{points}, std::move(lines.lines), lines.line_height};
 }
 
 }  // namespace runtime

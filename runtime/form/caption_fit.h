@@ -11,11 +11,12 @@ namespace runtime {
 
 using Measure = FunctionRef<Size(std::string_view text, Font font)>;
 
-// The font a caption is drawn in and where its lines break. Its text stays
-// as it is: the lines are only how it is drawn.
+// The font a caption is drawn in, where its lines break and how far apart
+// they stand. Its text stays as it is: the lines are only how it is drawn.
 struct FittedCaption {
     Font font;
     std::vector<Line> lines;
+    int line_height = 0;
     bool operator==(const FittedCaption&) const = default;
 };
 

@@ -28,7 +28,7 @@ void Control::set_caption(std::string_view caption) {
     fit_.reset();
     // Written even when it is the same text, so that screen readers
     // announce every answer, the same one again included.
-    shown_.text.reset();
+    shown_.drawn.reset();
     form_->lay_out(*this, true);
 }
 

@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "runtime/form/caption_fit.h"
 #include "runtime/form/description.h"
@@ -27,7 +26,6 @@ public:
 
     const std::string& caption() const { return caption_; }
     Font font() const { return font_; }
-    Widget& widget() const { return *widget_; }
 
 private:
     friend class Form;
@@ -37,8 +35,7 @@ private:
     struct Shown {
         std::optional<Rect> box;
         std::optional<Font> font;
-        std::optional<std::string> text;
-        std::optional<std::vector<Line>> lines;
+        std::optional<FittedCaption> drawn;  // reset when the caption changes
     };
 
     Form* form_;

@@ -12,8 +12,6 @@ enum class ControlKind { push_button, text_box, label };
 // Colours the user's desktop theme decides, named by their role.
 enum class SystemColour { none, inactive_border };
 
-enum class StartUpPosition { windows_default };  // the windowing system places the window
-
 // Positions and sizes are in twips (1/1440 inch), from the client area's
 // top-left corner.
 struct ControlDescription {
@@ -36,17 +34,19 @@ struct FormDescription {
     std::string_view caption;
     int client_width;  // twips
     int client_height;
-    StartUpPosition start_up_position;
     std::span<const ControlDescription> controls;  // as stored
 };
 
 constexpr int twips_per_inch = 1440;
 
-// Twips to pixels at `dpi`, rounded to the nearest pixel as Windows scales
-// (15 twips a pixel at 96 dpi).
-constexpr int to_pixels(int twips, int dpi) {
-    const long long scaled = static_cast<long long>(twips) * dpi;
-    return static_cast<int>((scaled + (scaled < 0 ? -twips_per_inch : twips_per_inch) / 2) / twips_per_inch);
+// A length in units of 1/`from` inch, in units of 1/`to` inch, rounded to
+// the nearest, halves away from zero, as Windows scales.
+constexpr int scaled(int length, int to, int from) {
+    const long long product = static_cast<long long>(length) * to;
+    return static_cast<int>((product + (product < 0 ? -from : from) / 2) / from);
 }
+
+// Twips to pixels at `dpi` (15 twips a pixel at 96 dpi).
+constexpr int to_pixels(int twips, int dpi) { return scaled(twips, dpi, twips_per_inch); }
 
 }  // namespace runtime

@@ -1,9 +1,9 @@
 #include "runtime/form/form.h"
 
 #include <algorithm>
+#include <array>
 
 #include "runtime/barrier.h"
-#include "runtime/form/caption_fit.h"
 #include "runtime/form/text_box_rule.h"
 #include "runtime/messages.h"
 
@@ -37,25 +37,13 @@ ControlStyle style_of(const ControlDescription& control) {
             control.kind == ControlKind::label && control.auto_size};
 }
 
-// A length in pixels at one density, at another, rounded to the nearest pixel.
-int rescaled(int pixels, int from_dpi, int to_dpi) {
-    const long long scaled = static_cast<long long>(pixels) * to_dpi;
-    return static_cast<int>((scaled + from_dpi / 2) / from_dpi);
+// Every caption can be copied whole from its menu.
+constexpr std::array<std::string_view, 1> label_menu{messages::copy};
+
+// A caption on one line, as a button or a self-sizing label draws it.
+FittedCaption one_line(std::string_view caption, Font font, int height) {
+    return {font, {{0, caption.size()}}, height};
 }
-
-// The form sets the window's size itself for as long as it lives; what the
-// toolkit reports meanwhile is its own doing.
-class Resizing {
-public:
-    explicit Resizing(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
-    ~Resizing() { flag_ = was_; }
-    Resizing(const Resizing&) = delete;
-    Resizing& operator=(const Resizing&) = delete;
-
-private:
-    bool& flag_;
-    bool was_;
-};
 
 }  // namespace
 
@@ -66,11 +54,8 @@ Form::Form(const ProjectDescription& project, Toolkit& toolkit)
       dpi_(window_->dpi()),
       client_(stored_client()),
       minimum_(client_) {
-    {
-        const Resizing resizing(resizing_);
-        window_->set_minimum_client_size(minimum_);
-        window_->set_client_size(client_);
-    }
+    window_->set_minimum_client_size(minimum_);
+    window_->set_client_size(client_);
     const auto ordered = in_tab_order(description().controls);
     controls_.reserve(ordered.size());
     for (const ControlDescription* described : ordered) {
@@ -80,11 +65,8 @@ Form::Form(const ProjectDescription& project, Toolkit& toolkit)
     for (Control& made : controls_) {
         lay_out(made, true);
         const ControlDescription& described = made.description();
-        if (!described.labelled_by.empty()) made.widget().name_by(control(described.labelled_by).widget());
-        if (described.kind == ControlKind::label) {
-            made.widget().set_menu({{std::string(messages::copy),
-                                     [this, &made] { guarded([this, &made] { window_->copy(made.caption()); }); }}});
-        }
+        if (!described.labelled_by.empty()) made.widget_->name_by(*control(described.labelled_by).widget_);
+        if (described.kind == ControlKind::label) made.widget_->set_menu(label_menu);
     }
     run(Event::load, description().name);
 }
@@ -94,7 +76,7 @@ void Form::show() {
     const auto first = std::find_if(controls_.begin(), controls_.end(), [](const Control& control) {
         return control.description().kind != ControlKind::label;
     });
-    if (first != controls_.end()) first->widget().focus(false);
+    if (first != controls_.end()) first->widget_->focus(false);
 }
 
 Control& Form::control(std::string_view name) {
@@ -113,7 +95,7 @@ Control* Form::find(std::string_view name) {
 
 Control* Form::find(const Widget& widget) {
     const auto found = std::find_if(controls_.begin(), controls_.end(),
-                                    [&widget](const Control& c) { return &c.widget() == &widget; });
+                                    [&widget](const Control& c) { return c.widget_.get() == &widget; });
     return found == controls_.end() ? nullptr : &*found;
 }
 
@@ -129,7 +111,27 @@ void Form::clicked(const Widget& control) noexcept {
             return;
         }
         for (const Control& named : controls_) {
-            if (named.description().labelled_by == described.name) named.widget().focus(false);
+            if (named.description().labelled_by == described.name) named.widget_->focus(false);
+        }
+    });
+}
+
+// Enter presses the button that has the focus, though none is the form's
+// default button: in a box it does nothing.
+void Form::enter_pressed(const Widget& focused) noexcept {
+    guarded([this, &focused] {
+        const Control* found = find(focused);
+        if (found != nullptr && found->description().kind == ControlKind::push_button) {
+            run(Event::click, found->description().name);
+        }
+    });
+}
+
+void Form::menu_chosen(const Widget& control, std::size_t item) noexcept {
+    guarded([this, &control, item] {
+        const Control* found = find(control);
+        if (found != nullptr && found->description().kind == ControlKind::label && item < label_menu.size()) {
+            window_->copy(found->caption());
         }
     });
 }
@@ -140,15 +142,15 @@ void Form::close_requested() noexcept {
 
 // The user's size stands: nothing moves. Only the answer label follows
 // it, set smaller where the system's size leaves its line too little room.
-void Form::resized() noexcept {
-    guarded([this] {
-        const Placement placed = window_->placement();
+// The form's own sizing comes back here too, as what it already knows.
+void Form::resized(const Placement& placed) noexcept {
+    guarded([this, &placed] {
         const bool resized = placed.client.size() != client_;
         const bool changed = resized || placed.sized_by_system != sized_by_system_;
         restoring_ = (restoring_ || sized_by_system_) && !placed.sized_by_system;
         client_ = placed.client.size();
         sized_by_system_ = placed.sized_by_system;
-        if (!changed || resizing_) return;
+        if (!changed) return;
         // Restored, at least as wide as the answers needed: still on the
         // screen. Some toolkits tell the new state before the new size.
         if (restoring_ && resized) {
@@ -163,28 +165,33 @@ void Form::resized() noexcept {
 
 // Everything again at the new density: the user's size and the least size
 // scaled, places, sizes and fonts.
-void Form::dpi_changed() noexcept {
-    guarded([this] {
+void Form::dpi_changed(int dpi) noexcept {
+    guarded([this, dpi] {
         const int was = dpi_;
-        dpi_ = window_->dpi();
+        dpi_ = dpi;
         if (dpi_ == was) return;
         const Size stored = stored_client();
-        minimum_ = {std::max(stored.width, rescaled(minimum_.width, was, dpi_)),
-                    std::max(stored.height, rescaled(minimum_.height, was, dpi_))};
-        {
-            const Resizing resizing(resizing_);
-            window_->set_minimum_client_size(minimum_);
-            if (!sized_by_system_) {
-                client_ = {std::max(minimum_.width, rescaled(client_.width, was, dpi_)),
-                           std::max(minimum_.height, rescaled(client_.height, was, dpi_))};
-                window_->set_client_size(client_);
-            }
+        minimum_ = {std::max(stored.width, scaled(minimum_.width, dpi_, was)),
+                    std::max(stored.height, scaled(minimum_.height, dpi_, was))};
+        window_->set_minimum_client_size(minimum_);
+        if (!sized_by_system_) {
+            client_ = {std::max(minimum_.width, scaled(client_.width, dpi_, was)),
+                       std::max(minimum_.height, scaled(client_.height, dpi_, was))};
+            window_->set_client_size(client_);
         }
         for (Control& each : controls_) {
             each.shown_ = {};
             each.fit_.reset();
             lay_out(each, true);
         }
+    });
+}
+
+void Form::error_closed() noexcept {
+    guarded([this] {
+        if (!error_open_) return;
+        close_error();
+        show_errors();
     });
 }
 
@@ -203,9 +210,11 @@ Size Form::stored_client() const { return {pixels(description().client_width), p
 void Form::lay_out(Control& control, bool may_widen) {
     const ControlDescription& described = control.description();
     if (described.kind == ControlKind::text_box) {
-        show_in(control, stored_box(described), control.font(), std::nullopt, std::nullopt);  // its text is the user's
+        show_in(control, stored_box(described), control.font(), nullptr);  // its text is the user's
     } else if (described.kind == ControlKind::push_button) {
-        show_in(control, stored_box(described), control.font(), control.caption(), std::nullopt);
+        const int height = window_->measure(control.caption(), control.font()).height;
+        const FittedCaption drawn = one_line(control.caption(), control.font(), height);
+        show_in(control, stored_box(described), control.font(), &drawn);
     } else if (described.auto_size) {
         lay_out_self_sizing(control, may_widen);
     } else {
@@ -224,7 +233,7 @@ void Form::lay_out_caption(Control& control) {
         const auto measure = [this](std::string_view text, Font font) { return window_->measure(text, font); };
         control.fit_ = fit_caption(control.caption(), control.font(), visible, measure);
     }
-    show_in(control, box, control.fit_->font, control.caption(), control.fit_->lines);
+    show_in(control, box, control.fit_->font, &*control.fit_);
 }
 
 // The label's box is its caption's one line, from its stored top-left. A
@@ -245,26 +254,25 @@ void Form::lay_out_self_sizing(Control& control, bool may_widen) {
     }
     box.width = line.width;
     box.height = line.height;
-    show_in(control, box, font, caption, std::vector<Line>{{0, caption.size()}});
+    const FittedCaption drawn = one_line(caption, font, line.height);
+    show_in(control, box, font, &drawn);
 }
 
-void Form::show_in(Control& control, Rect box, Font font, std::optional<std::string> text,
-                   std::optional<std::vector<Line>> lines) {
+// Only what changed reaches the toolkit. A caption goes with how it is
+// drawn, in one call, whenever either changes.
+void Form::show_in(Control& control, Rect box, Font font, const FittedCaption* drawn) {
     Control::Shown& shown = control.shown_;
+    Widget& widget = *control.widget_;
     if (shown.font != font) {
-        control.widget().set_font(font);
+        widget.set_font(font);
         shown.font = font;
     }
-    if (text && shown.text != text) {
-        control.widget().set_text(*text);
-        shown.text = std::move(text);
-    }
-    if (lines && shown.lines != lines) {
-        control.widget().set_lines(*lines);
-        shown.lines = std::move(lines);
+    if (drawn != nullptr && shown.drawn != *drawn) {
+        widget.set_caption({control.caption(), drawn->lines, drawn->line_height});
+        shown.drawn = *drawn;
     }
     if (shown.box != box) {
-        control.widget().place(box);
+        widget.place(box);
         shown.box = box;
     }
 }
@@ -278,16 +286,12 @@ void Form::widen_for(int needed) {
     const int width = std::min(needed, std::max(placed.room.width, client_.width));
     if (width > minimum_.width) {
         minimum_.width = width;
-        const Resizing resizing(resizing_);
         window_->set_minimum_client_size(minimum_);
     }
     if (width <= client_.width || sized_by_system_) return;
-    {
-        const Resizing resizing(resizing_);
-        client_.width = width;
-        window_->set_client_size(client_);
-        keep_on_screen({{placed.client.left, placed.client.top, width, client_.height}, placed.room, false});
-    }
+    client_.width = width;
+    window_->set_client_size(client_);
+    keep_on_screen({{placed.client.left, placed.client.top, width, client_.height}, placed.room, false});
 }
 
 // A window whose right edge would leave the screen's work area moves left,
@@ -307,28 +311,35 @@ void Form::run(Event event, std::string_view object) {
 void Form::report(const Error& error) noexcept {
     try {
         errors_.push_back(error);
-        if (errors_.size() == 1) show_next_error();
+        show_errors();
     } catch (...) {
         // Not even the error could be shown: the next one starts afresh.
         errors_.clear();
+        error_open_ = false;
     }
 }
 
-// The user reads the error, then lands where it can be put right: in the
-// box it is about, its text selected for retyping. An error about no
-// control leaves the focus where it was.
-void Form::show_next_error() {
-    window_->show_error(errors_.front().what(), [this] {
-        guarded([this] {
-            const Error closed = errors_.front();
-            errors_.pop_front();
-            const Control* sent_back = find(closed.control());
-            if (sent_back != nullptr && sent_back->description().kind != ControlKind::label) {
-                sent_back->widget().focus(sent_back->description().kind == ControlKind::text_box);
-            }
-            if (!errors_.empty()) show_next_error();
-        });
-    });
+// The first error waiting, in a box; where the toolkit waits for the user
+// to close it, the next one after it.
+void Form::show_errors() {
+    while (!errors_.empty() && !error_open_) {
+        error_open_ = true;
+        if (!window_->show_error(errors_.front().what())) return;  // error_closed() comes later
+        close_error();
+    }
+}
+
+// The user has read the first error, and lands where it can be put right:
+// in the box it is about, its text selected for retyping. An error about
+// no control leaves the focus where it was.
+void Form::close_error() {
+    error_open_ = false;
+    const Error closed = errors_.front();
+    errors_.pop_front();
+    const Control* sent_back = find(closed.control());
+    if (sent_back != nullptr && sent_back->description().kind != ControlKind::label) {
+        sent_back->widget_->focus(sent_back->description().kind == ControlKind::text_box);
+    }
 }
 
 }  // namespace runtime

@@ -2,14 +2,13 @@
 
 #include <deque>
 #include <memory>
-#include <optional>
-#include <string>
 #include <string_view>
 #include <vector>
 
 #include "runtime/error.h"
 #include "runtime/form/control.h"
 #include "runtime/form/toolkit.h"
+#include "runtime/function_ref.h"
 #include "runtime/project.h"
 
 namespace runtime {
@@ -19,9 +18,9 @@ namespace runtime {
 // the description puts them, in pixels; they are made in tab order; each
 // box is named by its label; a caption too big for its box is set smaller;
 // a self-sizing label follows its caption and widens the window rather
-// than be cut; an error from a handler or a callback is shown, then the
-// user is sent back to the control it names. The window's size is the
-// user's: the form follows what the toolkit reports of it.
+// than be cut; an error from a handler or an event is shown, then the user
+// is sent back to the control it names. The window's size is the user's:
+// the form follows what the toolkit reports of it.
 class Form final : private WindowEvents {
 public:
     // Builds the project's start-up form on `toolkit` and runs its Load handler.
@@ -35,17 +34,20 @@ public:
 
     const FormDescription& description() const { return project_.startup_form; }
     Control& control(std::string_view name);
-    Window& window() const { return *window_; }
 
 private:
     friend class Control;
 
     void clicked(const Widget& control) noexcept override;
+    void enter_pressed(const Widget& focused) noexcept override;
+    void menu_chosen(const Widget& control, std::size_t item) noexcept override;
     void close_requested() noexcept override;
-    void resized() noexcept override;
-    void dpi_changed() noexcept override;
-    void guarded(FunctionRef<void()> call) noexcept override;
+    void resized(const Placement& placed) noexcept override;
+    void dpi_changed(int dpi) noexcept override;
+    void error_closed() noexcept override;
 
+    // The one barrier: `call` runs behind it, and what it raises is shown.
+    void guarded(FunctionRef<void()> call) noexcept;
     Control* find(std::string_view name);
     Control* find(const Widget& widget);
     int pixels(int twips) const;
@@ -54,13 +56,13 @@ private:
     void lay_out(Control& control, bool may_widen);
     void lay_out_caption(Control& control);
     void lay_out_self_sizing(Control& control, bool may_widen);
-    void show_in(Control& control, Rect box, Font font, std::optional<std::string> text,
-                 std::optional<std::vector<Line>> lines);
+    void show_in(Control& control, Rect box, Font font, const FittedCaption* drawn);
     void widen_for(int needed);
     void keep_on_screen(const Placement& placed);
     void run(Event event, std::string_view object);
     void report(const Error& error) noexcept;
-    void show_next_error();
+    void show_errors();
+    void close_error();
 
     const ProjectDescription& project_;
     Toolkit& toolkit_;
@@ -70,11 +72,10 @@ private:
     Size minimum_;                   // the stored size, grown to what answers needed
     bool sized_by_system_ = false;   // maximised or full screen
     bool restoring_ = false;         // from that, until the restored size is known
-    bool resizing_ = false;          // while the form sets the size itself
     std::vector<Control> controls_;  // in tab order
-    // Errors waiting for the user, the one shown first. A web page's box
-    // does not wait, so another may come while one is open.
+    // Errors waiting for the user, the one shown first: one box at a time.
     std::deque<Error> errors_;
+    bool error_open_ = false;  // the first one's box is open
 };
 
 }  // namespace runtime

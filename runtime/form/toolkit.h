@@ -1,22 +1,21 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "runtime/form/description.h"
-#include "runtime/function_ref.h"
 
-// The seam between the runtime and a toolkit, both ways. A backend supplies
-// these primitives and nothing more, and reports back what happened to its
-// window; every behaviour built on them (the form from its description, tab
-// order, naming boxes, the error flow, caption fitting, widening, what a
-// box keeps of a paste, start-up failures) lives once, in the core.
+// The seam between the runtime and a toolkit, both ways, carrying data
+// only. A backend supplies these primitives and reports what happened to
+// its window, with what it knows of it; every behaviour built on them (the
+// form from its description, tab order, naming boxes, the error flow,
+// caption fitting, widening, what a box keeps of a paste, which key presses
+// a button, start-up failures) lives once, in the core.
 namespace runtime {
 
 // In the toolkit's pixels: device pixels on Windows, logical pixels where
@@ -51,6 +50,16 @@ struct Line {
     bool operator==(const Line&) const = default;
 };
 
+// A label's or a button's caption and how it is drawn: each line in turn,
+// `line_height` pixels below the last, from the top of the box. The text is
+// the control's text exactly: what screen readers, automation and copying
+// read. The lines always lie within it.
+struct Caption {
+    std::string_view text;
+    std::span<const Line> lines;
+    int line_height = 0;
+};
+
 // How a new control must look and behave, decided by the core.
 struct ControlStyle {
     ControlKind kind;
@@ -63,39 +72,39 @@ struct ControlStyle {
     bool announce_changes = false;
 };
 
-// One item of a control's context menu. The core guards `chosen`.
-struct MenuItem {
-    std::string text;
-    std::function<void()> chosen;
-};
-
 // Where a window stands on its screen, as the toolkit knows it now.
 struct Placement {
     Rect client;                   // the client area, in screen pixels; at 0, 0 where the toolkit has no positions
     Rect room;                     // the most of the screen's work area the client area can take, its frame aside
     bool sized_by_system = false;  // maximised or full screen: its size is not the program's
+    bool operator==(const Placement&) const = default;
 };
 
 class Widget;
 
-// What a window tells the core, from the toolkit's event loop. Each passes
-// the core's one barrier: nothing the core raises reaches the toolkit.
+// What happened to a window, from the toolkit's event loop, with what the
+// toolkit knows of it. Each is a way into the core and passes its one
+// barrier: nothing the core raises reaches the toolkit.
 class WindowEvents {
 public:
-    // A control was clicked: a button with the mouse, or with Space or
-    // Enter while focused; a label with the mouse.
+    // A control was clicked: a button with the mouse or with the key that
+    // presses it (Space), a label with the mouse.
     virtual void clicked(const Widget& control) noexcept = 0;
+    // Enter was pressed while `focused` had the focus.
+    virtual void enter_pressed(const Widget& focused) noexcept = 0;
+    // Item `item` of the control's context menu (set_menu) was chosen.
+    virtual void menu_chosen(const Widget& control, std::size_t item) noexcept = 0;
     // The user asked to close the window.
     virtual void close_requested() noexcept = 0;
-    // The client area changed size, whoever changed it: the user's drag,
-    // maximising, full screen, restoring, the window manager.
-    virtual void resized() noexcept = 0;
-    // The window moved to a screen of another density: `dpi()` has changed,
-    // the client area not yet.
-    virtual void dpi_changed() noexcept = 0;
-    // Runs the backend's own part of a toolkit callback behind the same
-    // barrier, where it may raise (a message it must build, say).
-    virtual void guarded(FunctionRef<void()> call) noexcept = 0;
+    // The client area changed size or state, whoever changed it: the user's
+    // drag, maximising, full screen, restoring, the window manager, or the
+    // core itself. `placed` is where it stands now.
+    virtual void resized(const Placement& placed) noexcept = 0;
+    // The window moved to a screen of `dpi` pixels per inch; its client area
+    // is still the size it was.
+    virtual void dpi_changed(int dpi) noexcept = 0;
+    // The error box that show_error could not wait for has been closed.
+    virtual void error_closed() noexcept = 0;
 
 protected:
     ~WindowEvents() = default;
@@ -109,12 +118,10 @@ public:
     Widget(const Widget&) = delete;
     Widget& operator=(const Widget&) = delete;
 
-    virtual std::string text() const = 0;  // UTF-8, exactly as held
-    // The control's text, exactly: what screen readers, automation and
-    // copying read. How it is drawn is set apart (set_lines).
-    virtual void set_text(std::string_view text) = 0;
-    // Labels: how their text is drawn, each line in turn from the top.
-    virtual void set_lines(std::vector<Line> lines) = 0;
+    // Text boxes: the text, UTF-8, exactly as held.
+    virtual std::string text() const = 0;
+    // Labels and buttons: the caption, exactly, and how it is drawn.
+    virtual void set_caption(const Caption& caption) = 0;
     virtual void set_font(Font font) = 0;
     virtual void place(Rect pixels) = 0;
     // Gives the control the keyboard focus, now or when its window is next
@@ -122,7 +129,8 @@ public:
     virtual void focus(bool select_all) = 0;
     // Screen readers read this control by the text of `label`.
     virtual void name_by(const Widget& label) = 0;
-    virtual void set_menu(std::vector<MenuItem> items) = 0;
+    // The control's context menu; a choice is reported as menu_chosen.
+    virtual void set_menu(std::span<const std::string_view> items) = 0;
 };
 
 // One top-level window with a client area that holds the controls.
@@ -134,9 +142,10 @@ public:
     Window& operator=(const Window&) = delete;
 
     // Controls are made in the order the user moves between them with Tab.
+    // `text` is a box's text, or a caption until set_caption comes.
     virtual std::unique_ptr<Widget> make(const ControlStyle& style, Rect pixels, std::string_view text) = 0;
-    virtual int dpi() const = 0;  // pixels per inch of this window's pixels
-    // The extent of `text` on one line in `font`.
+    virtual int dpi() const = 0;  // pixels per inch of this window's pixels, as it is made
+    // The extent of `text` on one line in `font`; its height is the line's.
     virtual Size measure(std::string_view text, Font font) const = 0;
     virtual Placement placement() const = 0;
     // The client area's size, its top-left corner staying where it is.
@@ -147,9 +156,10 @@ public:
     virtual void shift_left(int pixels) = 0;
     virtual void show() = 0;
     // A modal error message over the window, titled with its caption.
-    // `closed` runs once the user has closed it: at once where the toolkit
-    // waits for that (desktops), later where it cannot (a web page).
-    virtual void show_error(std::string_view message, std::function<void()> closed) = 0;
+    // Returns true once the user has closed it, where the toolkit can wait
+    // for that (desktops); false where it cannot (a web page), which
+    // reports error_closed() instead.
+    [[nodiscard]] virtual bool show_error(std::string_view message) = 0;
     virtual void copy(std::string_view text) = 0;  // to the clipboard, on behalf of this window
 };
 
