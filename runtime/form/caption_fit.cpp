@@ -62,10 +62,10 @@ FittedCaption fit_caption(std::string_view caption, Font font, Size box, Measure
     const float set = *font.points;
     const float one_line = set * static_cast<float>(box.width) / static_cast<float>(measure(caption, font).width);
     float points = std::clamp(std::floor(one_line / points_step) * points_step, smallest_points, set - points_step);
-    lines = break_lines(caption, Font{points}, box, measure);
+    lines = break_lines(caption, Font{points, font.scale}, box, measure);
     if (lines.fit) {
         while (points + points_step < set) {
-            Lines larger = break_lines(caption, Font{points + points_step}, box, measure);
+            Lines larger = break_lines(caption, Font{points + points_step, font.scale}, box, measure);
             if (!larger.fit) break;
             points += points_step;
             lines = std::move(larger);
@@ -73,10 +73,10 @@ FittedCaption fit_caption(std::string_view caption, Font font, Size box, Measure
     } else {
         while (!lines.fit && points - points_step >= smallest_points) {
             points -= points_step;
-            lines = break_lines(caption, Font{points}, box, measure);
+            lines = break_lines(caption, Font{points, font.scale}, box, measure);
         }
     }
-    return {Font{points}, std::move(lines.lines), lines.line_height};
+    return {Font{points, font.scale}, std::move(lines.lines), lines.line_height};
 }
 
 }  // namespace runtime

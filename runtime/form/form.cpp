@@ -40,6 +40,10 @@ ControlStyle style_of(const ControlDescription& control) {
 // Every caption can be copied whole from its menu.
 constexpr std::array<std::string_view, 1> label_menu{messages::copy};
 
+// The zoom's steps, in per cent of the stored size: a step in or out of
+// the form at a time, for a classroom's projector.
+constexpr std::array<int, 7> zoom_steps{100, 125, 150, 175, 200, 250, 300};
+
 // A caption on one line, as a button or a self-sizing label draws it.
 FittedCaption one_line(std::string_view caption, Font font, int height) {
     return {font, {{0, caption.size()}}, height};
@@ -54,8 +58,8 @@ Form::Form(const ProjectDescription& project, Toolkit& toolkit)
       dpi_(window_->dpi()),
       client_(stored_client()),
       minimum_(client_) {
-    window_->set_minimum_client_size(minimum_);
     window_->set_client_size(client_);
+    window_->set_minimum_client_size(minimum_);
     const auto ordered = in_tab_order(description().controls);
     controls_.reserve(ordered.size());
     for (const ControlDescription* described : ordered) {
@@ -151,6 +155,7 @@ void Form::resized(const Placement& placed) noexcept {
         client_ = placed.client.size();
         sized_by_system_ = placed.sized_by_system;
         if (!changed) return;
+        sized_while_zoomed_ = sized_while_zoomed_ || resized;
         // Restored, at least as wide as the answers needed: still on the
         // screen. Some toolkits tell the new state before the new size.
         if (restoring_ && resized) {
@@ -163,28 +168,86 @@ void Form::resized(const Placement& placed) noexcept {
     });
 }
 
-// Everything again at the new density: the user's size and the least size
-// scaled, places, sizes and fonts.
+// The user's size and the least size follow the new density, the zoom
+// with them, and everything is laid out again.
 void Form::dpi_changed(int dpi) noexcept {
     guarded([this, dpi] {
-        const int was = dpi_;
+        const int was = density();
+        unzoomed_ = {scaled(unzoomed_.width, dpi, dpi_), scaled(unzoomed_.height, dpi, dpi_)};
         dpi_ = dpi;
-        if (dpi_ == was) return;
-        const Size stored = stored_client();
-        minimum_ = {std::max(stored.width, scaled(minimum_.width, dpi_, was)),
-                    std::max(stored.height, scaled(minimum_.height, dpi_, was))};
-        window_->set_minimum_client_size(minimum_);
-        if (!sized_by_system_) {
-            client_ = {std::max(minimum_.width, scaled(client_.width, dpi_, was)),
-                       std::max(minimum_.height, scaled(client_.height, dpi_, was))};
-            window_->set_client_size(client_);
+        if (density() != was) rescale(was, std::nullopt);
+    });
+}
+
+// The whole form a step larger or smaller: the same as a denser screen,
+// from the size the user left the window at. A step that would not let
+// the stored form fit the screen is not taken. Back at the stored size, the
+// window is as it was before zooming, unless the user sized it meanwhile.
+void Form::zoom_requested(Zoom zoom) noexcept {
+    guarded([this, zoom] {
+        const std::size_t step = zoom == Zoom::reset ? 0
+                                 : zoom == Zoom::in  ? std::min(zoom_ + 1, zoom_steps.size() - 1)
+                                                     : (zoom_ == 0 ? 0 : zoom_ - 1);
+        if (step == zoom_) return;
+        const Placement placed = window_->placement();
+        const int then = scaled(dpi_, zoom_steps[step], 100);
+        const Size stored{to_pixels(description().client_width, then), to_pixels(description().client_height, then)};
+        if (stored.width > placed.room.width || stored.height > placed.room.height) return;
+        if (zoom_ == 0) {
+            unzoomed_ = client_;
+            sized_while_zoomed_ = false;
         }
-        for (Control& each : controls_) {
-            each.shown_ = {};
-            each.fit_.reset();
-            lay_out(each, true);
+        const int was = density();
+        zoom_ = step;
+        rescale(was, step == 0 && !sized_while_zoomed_ ? std::optional(unzoomed_) : std::nullopt);
+        if (!sized_by_system_) {
+            keep_on_screen(
+                {{placed.client.left, placed.client.top, client_.width, client_.height}, placed.room, false});
         }
     });
+}
+
+// Everything again at the density the form now has, from density `was`:
+// the least size and the window's own (`client`, if given, else scaled),
+// no larger than the screen allows, then places, sizes and fonts.
+void Form::rescale(int was, std::optional<Size> client) {
+    const int now = density();
+    const Size stored = stored_client();
+    const Size stored_was{to_pixels(description().client_width, was), to_pixels(description().client_height, was)};
+    const Rect room = window_->placement().room;
+    // The stored size stays exactly the stored size; any other scales,
+    // never below it, nor above the screen's room.
+    const auto follow = [&](int length, int stored_then, int stored_now, int most) {
+        if (length == stored_then) return stored_now;
+        return std::max(stored_now, std::min(scaled(length, now, was), std::max(stored_now, most)));
+    };
+    const Size minimum{follow(minimum_.width, stored_was.width, stored.width, room.width),
+                       follow(minimum_.height, stored_was.height, stored.height, room.height)};
+    Size size = client_;
+    if (!sized_by_system_) {
+        size = client.value_or(Size{follow(client_.width, stored_was.width, minimum.width, room.width),
+                                    follow(client_.height, stored_was.height, minimum.height, room.height)});
+        size = {std::max(minimum.width, size.width), std::max(minimum.height, size.height)};
+    }
+    size_window(size, minimum);
+    for (Control& each : controls_) {
+        each.shown_ = {};
+        each.fit_.reset();
+        lay_out(each, true);
+    }
+}
+
+// The least size lowered first and raised last, so that neither ever
+// clamps the other: what the toolkit reports meanwhile is what the form set.
+void Form::size_window(Size client, Size minimum) {
+    const Size lower{std::min(minimum.width, minimum_.width), std::min(minimum.height, minimum_.height)};
+    if (lower != minimum_) window_->set_minimum_client_size(lower);
+    minimum_ = minimum;
+    if (client != client_) {
+        client_ = client;
+        window_->set_client_size(client_);
+    }
+    if (minimum_ != lower) window_->set_minimum_client_size(minimum_);
 }
 
 void Form::error_closed() noexcept {
@@ -199,7 +262,13 @@ void Form::guarded(FunctionRef<void()> call) noexcept {
     if (const std::optional<Error> error = guard(call)) report(*error);
 }
 
-int Form::pixels(int twips) const { return to_pixels(twips, dpi_); }
+// The density the form is laid out at: the window's, zoomed.
+int Form::density() const { return scaled(dpi_, zoom_steps[zoom_], 100); }
+
+// A control's font as drawn: at the zoom.
+Font Form::drawn(Font font) const { return {font.points, static_cast<float>(zoom_steps[zoom_]) / 100.0f}; }
+
+int Form::pixels(int twips) const { return to_pixels(twips, density()); }
 
 Rect Form::stored_box(const ControlDescription& control) const {
     return {pixels(control.left), pixels(control.top), pixels(control.width), pixels(control.height)};
@@ -209,12 +278,12 @@ Size Form::stored_client() const { return {pixels(description().client_width), p
 
 void Form::lay_out(Control& control, bool may_widen) {
     const ControlDescription& described = control.description();
+    const Font font = drawn(control.font());
     if (described.kind == ControlKind::text_box) {
-        show_in(control, stored_box(described), control.font(), nullptr);  // its text is the user's
+        show_in(control, stored_box(described), font, nullptr);  // its text is the user's
     } else if (described.kind == ControlKind::push_button) {
-        const int height = window_->measure(control.caption(), control.font()).height;
-        const FittedCaption drawn = one_line(control.caption(), control.font(), height);
-        show_in(control, stored_box(described), control.font(), &drawn);
+        const FittedCaption line = one_line(control.caption(), font, window_->measure(control.caption(), font).height);
+        show_in(control, stored_box(described), font, &line);
     } else if (described.auto_size) {
         lay_out_self_sizing(control, may_widen);
     } else {
@@ -231,7 +300,7 @@ void Form::lay_out_caption(Control& control) {
     if (!control.fit_) {
         const Size visible{std::min(box.width, stored.width - box.left), std::min(box.height, stored.height - box.top)};
         const auto measure = [this](std::string_view text, Font font) { return window_->measure(text, font); };
-        control.fit_ = fit_caption(control.caption(), control.font(), visible, measure);
+        control.fit_ = fit_caption(control.caption(), drawn(control.font()), visible, measure);
     }
     show_in(control, box, control.fit_->font, &*control.fit_);
 }
@@ -243,7 +312,7 @@ void Form::lay_out_caption(Control& control) {
 void Form::lay_out_self_sizing(Control& control, bool may_widen) {
     Rect box = stored_box(control.description());
     const std::string& caption = control.caption();
-    Font font = control.font();
+    Font font = drawn(control.font());
     Size line = window_->measure(caption, font);
     const int margin = box.left;
     if (may_widen) widen_for(box.left + line.width + margin);
@@ -254,8 +323,8 @@ void Form::lay_out_self_sizing(Control& control, bool may_widen) {
     }
     box.width = line.width;
     box.height = line.height;
-    const FittedCaption drawn = one_line(caption, font, line.height);
-    show_in(control, box, font, &drawn);
+    const FittedCaption one = one_line(caption, font, line.height);
+    show_in(control, box, font, &one);
 }
 
 // Only what changed reaches the toolkit. A caption goes with how it is
@@ -284,22 +353,18 @@ void Form::show_in(Control& control, Rect box, Font font, const FittedCaption* d
 void Form::widen_for(int needed) {
     const Placement placed = window_->placement();
     const int width = std::min(needed, std::max(placed.room.width, client_.width));
-    if (width > minimum_.width) {
-        minimum_.width = width;
-        window_->set_minimum_client_size(minimum_);
-    }
-    if (width <= client_.width || sized_by_system_) return;
-    client_.width = width;
-    window_->set_client_size(client_);
-    keep_on_screen({{placed.client.left, placed.client.top, width, client_.height}, placed.room, false});
+    const bool widens = width > client_.width && !sized_by_system_;
+    size_window({widens ? width : client_.width, client_.height}, {std::max(width, minimum_.width), minimum_.height});
+    if (widens) keep_on_screen({{placed.client.left, placed.client.top, width, client_.height}, placed.room, false});
 }
 
-// A window whose right edge would leave the screen's work area moves left,
-// as far as its left edge allows.
+// A window whose right or bottom edge would leave the screen's work area
+// moves left or up, as far as its left or top edge allows.
 void Form::keep_on_screen(const Placement& placed) {
-    if (const int overflow = placed.client.right() - placed.room.right(); overflow > 0) {
-        window_->shift_left(std::min(overflow, placed.client.left - placed.room.left));
-    }
+    const auto back = [](int over, int room) { return over > 0 ? std::max(0, std::min(over, room)) : 0; };
+    const int left = back(placed.client.right() - placed.room.right(), placed.client.left - placed.room.left);
+    const int up = back(placed.client.bottom() - placed.room.bottom(), placed.client.top - placed.room.top);
+    if (left > 0 || up > 0) window_->shift(left, up);
 }
 
 void Form::run(Event event, std::string_view object) {

@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -45,11 +46,14 @@ private:
     void resized(const Placement& placed) noexcept override;
     void dpi_changed(int dpi) noexcept override;
     void error_closed() noexcept override;
+    void zoom_requested(Zoom zoom) noexcept override;
 
     // The one barrier: `call` runs behind it, and what it raises is shown.
     void guarded(FunctionRef<void()> call) noexcept;
     Control* find(std::string_view name);
     Control* find(const Widget& widget);
+    int density() const;
+    Font drawn(Font font) const;
     int pixels(int twips) const;
     Rect stored_box(const ControlDescription& control) const;
     Size stored_client() const;
@@ -57,6 +61,8 @@ private:
     void lay_out_caption(Control& control);
     void lay_out_self_sizing(Control& control, bool may_widen);
     void show_in(Control& control, Rect box, Font font, const FittedCaption* drawn);
+    void rescale(int was, std::optional<Size> client);
+    void size_window(Size client, Size minimum);
     void widen_for(int needed);
     void keep_on_screen(const Placement& placed);
     void run(Event event, std::string_view object);
@@ -68,10 +74,13 @@ private:
     Toolkit& toolkit_;
     std::unique_ptr<Window> window_;
     int dpi_;
-    Size client_;                    // as the toolkit last reported it, or as last set
-    Size minimum_;                   // the stored size, grown to what answers needed
-    bool sized_by_system_ = false;   // maximised or full screen
-    bool restoring_ = false;         // from that, until the restored size is known
+    std::size_t zoom_ = 0;          // the step, from the stored size up
+    Size client_;                   // as the toolkit last reported it, or as last set
+    Size minimum_;                  // the stored size, grown to what answers needed
+    bool sized_by_system_ = false;  // maximised or full screen
+    bool restoring_ = false;        // from that, until the restored size is known
+    Size unzoomed_;                 // the client area before the zoom left its stored size
+    bool sized_while_zoomed_ = false;
     std::vector<Control> controls_;  // in tab order
     // Errors waiting for the user, the one shown first: one box at a time.
     std::deque<Error> errors_;

@@ -32,13 +32,16 @@ struct Rect {
     int width = 0;
     int height = 0;
     int right() const { return left + width; }
+    int bottom() const { return top + height; }
     Size size() const { return {width, height}; }
     bool operator==(const Rect&) const = default;
 };
 
-// The toolkit's default face, at its default size or at `points`.
+// The toolkit's default face, at its default size or at `points`, drawn
+// `scale` times as large: the form's zoom.
 struct Font {
     std::optional<float> points;
+    float scale = 1;
     bool operator==(const Font&) const = default;
 };
 
@@ -80,6 +83,10 @@ struct Placement {
     bool operator==(const Placement&) const = default;
 };
 
+// What the user asked of the form's zoom: a step larger, a step smaller, or
+// back to its stored size.
+enum class Zoom { in, out, reset };
+
 class Widget;
 
 // What happened to a window, from the toolkit's event loop, with what the
@@ -105,6 +112,8 @@ public:
     virtual void dpi_changed(int dpi) noexcept = 0;
     // The error box that show_error could not wait for has been closed.
     virtual void error_closed() noexcept = 0;
+    // The user asked to zoom the form (keys or wheel), wherever the focus is.
+    virtual void zoom_requested(Zoom zoom) noexcept = 0;
 
 protected:
     ~WindowEvents() = default;
@@ -152,8 +161,8 @@ public:
     virtual void set_client_size(Size client) = 0;
     // The least client area the user can drag the window to.
     virtual void set_minimum_client_size(Size minimum) = 0;
-    // Moves the whole window `pixels` to the left.
-    virtual void shift_left(int pixels) = 0;
+    // Moves the whole window `left` pixels to the left and `up` pixels up.
+    virtual void shift(int left, int up) = 0;
     virtual void show() = 0;
     // A modal error message over the window, titled with its caption.
     // Returns true once the user has closed it, where the toolkit can wait

@@ -29,7 +29,7 @@ std::unique_ptr<runtime::Widget> Window::make(const ControlStyle& style, Rect pi
 }
 
 Size Window::measure(std::string_view text, Font font) const {
-    return metrics(text, font.points.value_or(default_points), dots_per_inch);
+    return metrics(text, font.points.value_or(default_points) * font.scale, dots_per_inch);
 }
 
 void Window::set_client_size(Size size) {

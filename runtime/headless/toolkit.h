@@ -52,7 +52,10 @@ public:
     // Set at once, and reported as a toolkit does.
     void set_client_size(Size size) override;
     void set_minimum_client_size(Size smallest) override { minimum = smallest; }
-    void shift_left(int pixels) override { left -= pixels; }
+    void shift(int leftwards, int upwards) override {
+        left -= leftwards;
+        top -= upwards;
+    }
     void show() override { shown = true; }
     bool show_error(std::string_view message) override;
     void copy(std::string_view text) override { clipboard = text; }
