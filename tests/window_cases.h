@@ -147,8 +147,7 @@ inline constexpr std::array<runtime::ControlDescription, 1> broken_controls{{
     {"Text1", runtime::ControlKind::text_box, "", 0, 0, 1500, 375, 0, false, false, runtime::SystemColour::none,
      "Label9"},
 }};
-inline constexpr runtime::FormDescription broken_form{
-    "Form1", "Broken", 3000, 1500, broken_controls};
+inline constexpr runtime::FormDescription broken_form{"Form1", "Broken", 3000, 1500, broken_controls};
 inline const runtime::ProjectDescription broken_project{"broken", broken_form, {}};
 inline constexpr std::string_view broken_message = "Dasturning ichki xatosi: Form1.Label9";
 
