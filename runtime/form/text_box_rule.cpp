@@ -2,13 +2,9 @@
 
 #include <algorithm>
 
+#include "runtime/text/utf16.h"
+
 namespace runtime {
-namespace {
-
-bool is_high_surrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool is_low_surrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
-
-}  // namespace
 
 std::u16string_view kept_of_insertion(std::u16string_view inserted, std::size_t held, std::size_t replaced) noexcept {
     inserted = inserted.substr(0, inserted.find_first_of(u"\r\n"));

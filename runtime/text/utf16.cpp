@@ -5,9 +5,6 @@
 namespace runtime {
 namespace {
 
-bool is_high_surrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool is_low_surrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
-
 void append_utf8(std::string& out, char32_t code) {
     const auto byte = [&](unsigned value) { out += static_cast<char>(value); };
     if (code < 0x80) {

@@ -8,6 +8,10 @@
 // same text.
 namespace runtime {
 
+// The two halves of a character beyond the first 65,536, in UTF-16.
+constexpr bool is_high_surrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+constexpr bool is_low_surrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
 // An unpaired surrogate, which a text box can hold, becomes the three bytes
 // a lenient encoder writes for it: invalid UTF-8 to every reader in the
 // core, and one placeholder where a message quotes it.
