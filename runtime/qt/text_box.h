@@ -21,10 +21,12 @@ protected:
     void dropEvent(QDropEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QString kept(const QString& inserted) const;
     void paste_from(QClipboard::Mode mode);
+    void end_undo_step();
 
     WindowEvents& events_;
 };
