@@ -2,7 +2,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QScreen>
-#include <QStyle>
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -11,11 +10,6 @@
 #include "form1_window.h"
 #include "tests/focus_contrast.h"
 #include "tests/window_cases.h"
-
-namespace window_cases {
-// Each row by its name in failure messages.
-static void PrintTo(const Redraw& redraw, std::ostream* out) { *out << redraw.case_name; }
-}  // namespace window_cases
 
 // What the window draws, read back in pixels: one state reached two ways
 // draws the same, and a focused control stands out from its unfocused look.
@@ -47,7 +41,6 @@ struct Way {
     std::string_view name;
     void (*apply)(QWidget& window);
 };
-void PrintTo(const Way& way, std::ostream* out) { *out << (way.name.empty() ? "at once" : way.name); }
 constexpr std::array<Way, 3> ways{{
     {"", [](QWidget&) {}},
     {"AfterResize",
@@ -138,30 +131,22 @@ std::vector<focus_contrast::Rgb> pixels(const QImage& image) {
     return read;
 }
 
-// A light palette, the style's own, and a dark one as dark desktops set.
-QPalette dark_palette() {
-    QPalette dark(QColor(0x35, 0x35, 0x35));
-    dark.setColor(QPalette::WindowText, Qt::white);
-    dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
-    dark.setColor(QPalette::Text, Qt::white);
-    dark.setColor(QPalette::ButtonText, Qt::white);
-    dark.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
-    dark.setColor(QPalette::HighlightedText, Qt::black);
-    return dark;
-}
-
 struct Focus {
     std::string_view control, away;  // `away` holds the focus for the unfocused look
     bool dark;
 };
-void PrintTo(const Focus& focus, std::ostream* out) { *out << focus.control << (focus.dark ? ", dark" : ", light"); }
 
+// In the style's own light palette, and in a dark one: white text on black
+// boxes and grey buttons.
 class FocusShows : public testing::TestWithParam<Focus> {
 protected:
     void SetUp() override {
-        if (GetParam().dark) QApplication::setPalette(dark_palette());
+        if (GetParam().dark) QApplication::setPalette(QPalette(QColor(0x45, 0x45, 0x45), QColor(0x35, 0x35, 0x35)));
     }
-    void TearDown() override { QApplication::setPalette(QApplication::style()->standardPalette()); }
+    void TearDown() override { QApplication::setPalette(light_); }
+
+private:
+    QPalette light_ = QApplication::palette();
 };
 
 // At least a two-pixel band's worth of the control's pixels changes by a
@@ -186,11 +171,6 @@ TEST_P(FocusShows, AFocusedControlStandsOutByThreeToOne) {
     }
     const std::size_t changed = focus_contrast::changed_by_3_to_1(pixels(unfocused), pixels(focused));
     EXPECT_GE(changed, focus_contrast::least_changed(control.width(), control.height()));
-    if (HasFailure()) {
-        const std::string name = std::string(GetParam().control) + (GetParam().dark ? "-dark" : "-light");
-        unfocused.save(QString::fromStdString(name + "-unfocused.png"));
-        focused.save(QString::fromStdString(name + "-focused.png"));
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(EachControlBothPalettes, FocusShows,
