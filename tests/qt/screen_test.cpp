@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
