@@ -171,7 +171,6 @@ void Control::on_paste() const {
     const std::u16string units(pasted->begin(), pasted->end());
     const std::u16string_view kept =
         kept_of_insertion(units, static_cast<std::size_t>(GetWindowTextLengthW(handle())), end - start);
-    if (kept.empty() && start == end) return;  // nothing changes: Ctrl+Z still takes back the typing
     const std::wstring inserted(kept.begin(), kept.end());
     SendMessageW(handle(), EM_EMPTYUNDOBUFFER, 0, 0);
     SendMessageW(handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(inserted.c_str()));

@@ -43,9 +43,10 @@ struct MemoryDCDeleter {
 
 // `area` of the form's client area, once every paint pending is done, read
 // from the form's own device context: that holds the pixels as painted,
-// its children's included, which is what the screen shows. PrintWindow and
-// WM_PRINTCLIENT would have each window paint afresh (and Wine's PrintWindow
-// leaves the children out), which hides the very stale pixels looked for.
+// its children's included, which is what the screen shows (under Wine, the
+// X window's very pixels). PrintWindow and WM_PRINTCLIENT would have each
+// window paint afresh, which hides the very stale pixels looked for; and
+// under Wine they paint the form's background alone, or nothing.
 Capture capture(HWND form, RECT area) {
     RedrawWindow(form, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     Capture captured{area.right - area.left, area.bottom - area.top, {}};
