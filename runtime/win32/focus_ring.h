@@ -8,9 +8,9 @@ namespace runtime::win32 {
 // button's dotted rectangle stays hidden until the keyboard is used; so,
 // while a text box or button has the focus, its border and the pixel
 // within are drawn in `colour`, the system colour of its own text, which
-// stands out from its field in every theme, high contrast included. Only
-// pixels change: no text, size or place. Called by the control's subclass
-// with each message, once its class has handled it.
+// every theme, high contrast included, sets apart from the field for
+// reading. Only pixels change: no text, size or place. Called by the
+// control's subclass with each message, once its class has handled it.
 void follow_focus(HWND control, UINT message, int colour);
 
 }  // namespace runtime::win32
