@@ -51,7 +51,7 @@ class Page:
         """The screen the page is shown on: its size in CSS pixels, device
         pixels to the CSS pixel, the browser's text size, a touch screen
         (a coarse pointer) or not, the colour scheme. Narrower than 507
-        pixels, or touch, is a phone's; applies from the next open()."""
+        pixels, or touch, is a phone's. The page follows at once."""
         self.browser.page("Emulation.setDeviceMetricsOverride", width=width, height=height, deviceScaleFactor=scale,
                           mobile=width < 507 or touch)
         self.browser.page("Emulation.setTouchEmulationEnabled", enabled=touch, maxTouchPoints=5 if touch else 1)

@@ -1,0 +1,110 @@
+"""What the page draws, read back as pixels: one state reached two ways
+must draw the same. Each of the shared redraw cases (tests/window_cases.h,
+from cases.json) shows its second answer alone on a fresh page, and after
+its first answer: on the same screen, after the page was resized between
+the two, or after the screen's density changed between them. The answer's
+row is compared across the width of the narrower form, so that what an
+earlier, wider answer left beside a narrower one shows; the whole form too
+where it stands as stored, or is the same size both ways.
+
+The caret is left out by where the focus ends: on "Natija", pressed last.
+
+Usage: test_screen.py SITE_FOLDER CASES_JSON [TEST...]
+"""
+
+import json
+import os
+import sys
+import unittest
+
+from page import Page, Site
+
+site_folder, cases_file = sys.argv[1:3]
+with open(cases_file) as f:
+    cases = json.load(f)
+
+# Where a state's two drawings are left when they differ, to be looked at.
+DIFFERENCES = os.path.join(os.path.dirname(cases_file), "screen")
+
+SCREENS = {1024: 768, 375: 667}  # a desktop's and a phone's, CSS pixels
+
+
+def ways(width):
+    """How the screen is when the page opens, and once the first answer is
+    shown: the same; the other width; twice the density."""
+    other = next(w for w in SCREENS if w != width)
+    return {"after the first": ({}, {}),
+            "after a resize": ({}, {"width": other, "height": SCREENS[other]}),
+            "after a density change": ({}, {"scale": 2})}
+
+
+def keep(*names_and_drawn):
+    """Both drawings of a region that differ, as PNG files to look at."""
+    *names, drawn = names_and_drawn
+    os.makedirs(DIFFERENCES, exist_ok=True)
+    stem = os.path.join(DIFFERENCES, "-".join(str(name) for name in names).replace(" ", "-"))
+    for way, png in zip(("alone", "after"), drawn):
+        with open(f"{stem}-{way}.png", "wb") as f:
+            f.write(png)
+    return stem + "-{alone,after}.png"
+
+
+class Redraws(unittest.TestCase):
+    """Two tabs side by side: one shows the second answer alone, the other
+    the first answer and then the second."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.site = Site(site_folder)
+        cls.alone = Page(cls.site.url)
+        cls.after = Page(cls.site.url)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.alone.close()
+        cls.after.close()
+        cls.site.stop()
+
+    def answer(self, page, click):
+        """Solve for the click's a and b; an empty answer is an error, closed with OK."""
+        page.solve(click["a"], click["b"])
+        if click["answer"]:
+            self.assertEqual(page.answer(), click["answer"])
+        else:
+            page.wait_until("document.getElementById('error').open")
+            page.mouse("error-ok")
+            page.wait_until("!document.getElementById('error').open")
+
+    def regions(self):
+        """The regions both tabs must draw alike: the answer's row across
+        the narrower form, and the whole form where it is stable."""
+        forms = [page.rect("form") for page in (self.alone, self.after)]
+        rows = [page.rect("Label5") for page in (self.alone, self.after)]
+        top = min(row[1] for row in rows)
+        x, y = forms[0][:2]
+        regions = {"answer row": (x, top, min(form[2] for form in forms), max(r[1] + r[3] for r in rows) - top)}
+        if self.alone.js("getComputedStyle(document.getElementById('form')).display") == "block":
+            regions["stored form"] = (x, y, *cases["client"])
+        elif forms[0] == forms[1]:
+            regions["whole form"] = forms[0]
+        return regions
+
+    def test_an_answer_after_another_draws_as_that_answer_alone(self):
+        for width, height in SCREENS.items():
+            for way, (first, then) in ways(width).items():
+                for case in cases["redraws"]:
+                    with self.subTest(f"{case['name']} {way}, {width} pixels"):
+                        for page in (self.alone, self.after):
+                            page.view(width, height, **first)
+                            page.open()
+                        self.answer(self.after, case["first"])
+                        for page in (self.alone, self.after):
+                            page.view(**{"width": width, "height": height, **then})
+                            self.answer(page, case["second"])
+                        for region, clip in self.regions().items():
+                            drawn = [page.capture(*clip) for page in (self.alone, self.after)]
+                            if drawn[0] != drawn[1]:
+                                self.fail(f"{region} differs: {keep(case['name'], way, width, region, drawn)}")
+
+if __name__ == "__main__":
+    unittest.main(argv=sys.argv[:1] + sys.argv[3:], verbosity=2)
