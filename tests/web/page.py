@@ -72,7 +72,7 @@ class Page:
     def capture(self, x, y, width, height):
         """What the page draws in a region (CSS pixels), as PNG."""
         clip = dict(x=x, y=y, width=width, height=height, scale=1)
-        shot = self.browser.page("Page.captureScreenshot", format="png", clip=clip, captureBeyondViewport=True)
+        shot = self.browser.page("Page.captureScreenshot", format="png", clip=clip)
         return base64.b64decode(shot["data"])
 
     def mouse(self, name, button="left"):
