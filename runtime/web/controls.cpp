@@ -2,6 +2,8 @@
 
 #include <emscripten.h>
 
+#include <array>
+
 #include "runtime/form/text_box_rule.h"
 #include "runtime/web/dom.h"
 #include "runtime/web/markup.h"
@@ -11,8 +13,8 @@ namespace runtime::web {
 
 Size measured(std::string_view text, Font font) {
     const Utf16 shown(text);
-    int size[2] = {};
-    web_measure(shown.data(), shown.size(), font.points.value_or(default_points), size);
+    std::array<int, 2> size{};
+    web_measure(shown.data(), shown.size(), font.points.value_or(default_points), size.data());
     return {size[0], size[1]};
 }
 
@@ -61,8 +63,8 @@ void Control::draw_lines() {
 
 void Control::set_font(Font font) {
     points_ = font.points.value_or(default_points);
-    int size[2] = {};
-    web_measure(nullptr, 0, points_, size);
+    std::array<int, 2> size{};
+    web_measure(nullptr, 0, points_, size.data());
     line_height_ = size[1];
     restyle();
 }

@@ -45,15 +45,15 @@ mergeInto(LibraryManager.library, {
       var measured = context.measureText(text);
       // Browsers without the font's own extent: a usual line, 1.2 em.
       var ascent = measured.fontBoundingBoxAscent, descent = measured.fontBoundingBoxDescent;
-      var line = ascent === undefined ? 1.6 * points * scale : ascent + descent;
-      return {width: Math.ceil(measured.width / scale), height: Math.ceil(line / scale)};
+      var line = ascent === undefined ? 1.6 * points : (ascent + descent) / scale;
+      return {width: Math.ceil(measured.width / scale), height: Math.ceil(line)};
     },
     // Whatever is typed, pasted or dropped into a box goes by the core's
     // rule. Where the core keeps less, the browser's insertion gives way to
     // the kept text, inserted as an edit of the user's own, so that undo
     // takes it back as it would the browser's: an edit of its own, as the
-    // selection set anew ends the typing before it, which the browser would
-    // otherwise take back with it.
+    // selection set anew, where it is, ends the typing before it, which the
+    // browser would otherwise take back with it.
     beforeInput: function (event) {
       var box = event.target, data = event.data;
       if (data === null || !event.inputType.startsWith('insert')) return;
@@ -63,7 +63,7 @@ mergeInto(LibraryManager.library, {
       _free(inserted);
       if (kept === data.length) return;
       event.preventDefault();
-      box.setSelectionRange(box.selectionStart, box.selectionEnd);
+      box.selectionEnd = box.selectionEnd;
       document.execCommand('insertText', false, data.slice(0, kept));
     },
     clicked: function (event) {
@@ -194,10 +194,8 @@ mergeInto(LibraryManager.library, {
       element.addEventListener('mousedown', web.labelPress);
       element.addEventListener('click', web.labelClick);
     }
-    var handle = web.controls.length;
-    element.web = {handle: handle, owner: owner};
-    web.controls.push({element: element, menu: []});
-    return handle;
+    element.web = {handle: web.controls.length, owner: owner};
+    return web.controls.push({element: element, menu: []}) - 1;
   },
 
   web_remove__deps: ['$web'],

@@ -1,6 +1,7 @@
 #include "runtime/web/markup.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <initializer_list>
 #include <utility>
@@ -97,10 +98,10 @@ int widest_word(std::string_view text, Measure measure) {
 // byte of the code that writes it.
 std::string control_markup(const ControlStyle& style, std::string_view text, const std::vector<Line>& lines,
                            std::string_view attributes) {
-    static constexpr const char* opened[] = {"<button type=\"button\"", "<input type=\"text\"", "<label"};
-    static constexpr const char* classes[] = {"", " class=\"centred\"", " class=\"inactive-border\"",
-                                              " class=\"centred inactive-border\""};
-    std::string out = opened[static_cast<int>(style.kind)];
+    static constexpr std::array<const char*, 3> opened{"<button type=\"button\"", "<input type=\"text\"", "<label"};
+    static constexpr std::array<const char*, 4> classes{"", " class=\"centred\"", " class=\"inactive-border\"",
+                                                        " class=\"centred inactive-border\""};
+    std::string out = opened[static_cast<std::size_t>(style.kind)];
     out += " id=\"";
     out += escaped(style.name);
     out += '"';
@@ -123,7 +124,7 @@ std::string control_markup(const ControlStyle& style, std::string_view text, con
             out += '>';
             break;
         case ControlKind::label:
-            out += classes[(style.centred ? 1 : 0) + (style.back_colour == SystemColour::inactive_border ? 2 : 0)];
+            out += classes[(style.centred ? 1U : 0U) + (style.back_colour == SystemColour::inactive_border ? 2U : 0U)];
             if (style.announce_changes) out += " aria-live=\"polite\"";
             out += attributes;
             out += '>';
