@@ -42,7 +42,7 @@ std::string control_markup(const ControlStyle& style, std::string_view text, con
 // pixels, which the stylesheet scales with the browser's text size; its
 // font's size in tenths of a point; and a label's widest word
 // (widest_word), which a column narrower than that sets smaller.
-std::string control_style(Rect box, float points, int line_height, int widest_word = 0);
+std::string control_style(Rect box, float points, int line_height, int widest_word);
 
 // The form's size, likewise.
 std::string form_style(Size client);

@@ -5,11 +5,10 @@ import base64
 import json
 import os
 import runpy
-import struct
+import subprocess
 import threading
 import time
 import urllib.parse
-import zlib
 
 from cdp import Browser
 
@@ -171,38 +170,10 @@ class Page:
 
 
 def pixels(png):
-    """A PNG's pixels as (r, g, b) tuples, row by row: 8-bit RGB or RGBA,
-    not interlaced, as Chromium writes its screenshots."""
-    width, height, depth, kind = struct.unpack(">IIBB", png[16:26])
-    assert depth == 8 and kind in (2, 6), "an 8-bit RGB or RGBA PNG"
-    data, at = b"", 8
-    while at < len(png):
-        length, chunk = struct.unpack(">I4s", png[at:at + 8])
-        if chunk == b"IDAT":
-            data += png[at + 8:at + 8 + length]
-        at += 12 + length
-    data = zlib.decompress(data)
-    channels = 3 if kind == 2 else 4
-    stride = width * channels
-    rows, above = [], bytearray(stride)
-    for row in range(height):
-        kind_of_filter, line = data[row * (stride + 1)], bytearray(data[row * (stride + 1) + 1:(row + 1) * (stride + 1)])
-        for i in range(stride):
-            left = line[i - channels] if i >= channels else 0
-            up, corner = above[i], above[i - channels] if i >= channels else 0
-            if kind_of_filter == 1:
-                line[i] = (line[i] + left) & 255
-            elif kind_of_filter == 2:
-                line[i] = (line[i] + up) & 255
-            elif kind_of_filter == 3:
-                line[i] = (line[i] + (left + up) // 2) & 255
-            elif kind_of_filter == 4:
-                guess = left + up - corner
-                nearest = min((abs(guess - left), 0, left), (abs(guess - up), 1, up), (abs(guess - corner), 2, corner))
-                line[i] = (line[i] + nearest[2]) & 255
-        rows.append(line)
-        above = line
-    return [tuple(line[i:i + 3]) for line in rows for i in range(0, stride, channels)]
+    """A PNG's pixels as (r, g, b) tuples, row by row, as ImageMagick reads them."""
+    raw = subprocess.run(["convert", "png:-", "-depth", "8", "rgb:-"], input=png, capture_output=True,
+                         check=True).stdout
+    return [tuple(raw[i:i + 3]) for i in range(0, len(raw), 3)]
 
 
 class Site:

@@ -27,7 +27,7 @@ site_folder, cases_file = sys.argv[1:3]
 with open(cases_file) as f:
     cases = json.load(f)
 
-# Where a state's two drawings are left when they differ, to be looked at.
+# Where a region's two drawings are left when they differ.
 DIFFERENCES = os.path.join(os.path.dirname(cases_file), "screen")
 
 SCREENS = {1024: 768, 375: 667}  # a desktop's and a phone's, CSS pixels
@@ -39,24 +39,13 @@ def same(one, other):
     return one == other or all(abs(a - b) <= SHADE for p, q in zip(pixels(one), pixels(other)) for a, b in zip(p, q))
 
 
-def ways(width):
-    """How the screen is when the page opens, and once the first answer is
-    shown: the same; the other width; twice the density."""
+def changes(width, height):
+    """What changes on the screen once the first answer is shown: nothing;
+    its width, to the other screen's; its density, doubled."""
     other = next(w for w in SCREENS if w != width)
-    return {"after the first": ({}, {}),
-            "after a resize": ({}, {"width": other, "height": SCREENS[other]}),
-            "after a density change": ({}, {"scale": 2})}
-
-
-def keep(*names_and_drawn):
-    """Both drawings of a region that differ, as PNG files to look at."""
-    *names, drawn = names_and_drawn
-    os.makedirs(DIFFERENCES, exist_ok=True)
-    stem = os.path.join(DIFFERENCES, "-".join(str(name) for name in names).replace(" ", "-"))
-    for way, png in zip(("alone", "after"), drawn):
-        with open(f"{stem}-{way}.png", "wb") as f:
-            f.write(png)
-    return stem + "-{alone,after}.png"
+    return {"after the first": dict(width=width, height=height),
+            "after a resize": dict(width=other, height=SCREENS[other]),
+            "after a density change": dict(width=width, height=height, scale=2)}
 
 
 class Redraws(unittest.TestCase):
@@ -101,21 +90,28 @@ class Redraws(unittest.TestCase):
 
     def test_an_answer_after_another_draws_as_that_answer_alone(self):
         for width, height in SCREENS.items():
-            for way, (first, then) in ways(width).items():
+            for way, screen in changes(width, height).items():
                 for case in cases["redraws"]:
                     with self.subTest(f"{case['name']} {way}, {width} pixels"):
                         for page in (self.alone, self.after):
-                            page.view(width, height, **first)
+                            page.view(width, height)
                             page.open()
                         self.answer(self.after, case["first"])
                         for page in (self.alone, self.after):
-                            page.view(**{"width": width, "height": height, **then})
+                            page.view(**screen)
                             self.answer(page, case["second"])
                             page.js("document.activeElement.blur()")
                         for region, clip in self.regions().items():
                             drawn = [page.capture(*clip) for page in (self.alone, self.after)]
                             if not same(*drawn):
-                                self.fail(f"{region} differs: {keep(case['name'], way, width, region, drawn)}")
+                                # Left to be looked at.
+                                stem = os.path.join(DIFFERENCES, f"{case['name']}-{way}-{width}-{region}")
+                                os.makedirs(DIFFERENCES, exist_ok=True)
+                                for name, png in zip(("alone", "after"), drawn):
+                                    with open(f"{stem}-{name}.png".replace(" ", "-"), "wb") as f:
+                                        f.write(png)
+                                self.fail(f"{region} differs: {stem}-{{alone,after}}.png".replace(" ", "-"))
+
 
 if __name__ == "__main__":
     unittest.main(argv=sys.argv[:1] + sys.argv[3:], verbosity=2)
