@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include "runtime/qt/focus_ring.h"
+
 namespace runtime::qt {
 
 CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
@@ -28,6 +30,11 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
         default:
             QPushButton::keyPressEvent(event);
     }
+}
+
+void CommandButton::paintEvent(QPaintEvent* event) {
+    QPushButton::paintEvent(event);
+    draw_focus_ring(*this);
 }
 
 }  // namespace runtime::qt

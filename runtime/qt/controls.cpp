@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QMenu>
 #include <QPointer>
+#include <algorithm>
 
 #include "runtime/qt/command_button.h"
 #include "runtime/qt/label.h"
@@ -80,17 +81,31 @@ public:
             QAccessibleEvent written(widget_.data(), QAccessible::NameChanged);
             QAccessible::updateAccessibility(&written);
         }
+        draw();
     }
 
+    // The core sets lines only when their ranges change; a new caption in
+    // the same ranges is drawn anew by set_text.
     void set_lines(std::vector<Line> lines) override {
-        QStringList drawn;
-        for (const Line& line : lines)
-            drawn << to_qstring(std::string_view(caption_).substr(line.begin, line.end - line.begin));
-        widget_->set_lines(std::move(drawn));
+        lines_ = std::move(lines);
+        draw();
     }
 
 private:
-    std::string caption_;  // as the core wrote it: the lines count its bytes
+    // Until the core's new lines come, the old ones may run past a shorter
+    // caption: they are cut at its end.
+    void draw() {
+        const std::string_view caption(caption_);
+        QStringList drawn;
+        for (const Line& line : lines_) {
+            const std::size_t begin = std::min(line.begin, caption.size());
+            drawn << to_qstring(caption.substr(begin, std::min(line.end, caption.size()) - begin));
+        }
+        widget_->set_lines(std::move(drawn));
+    }
+
+    std::string caption_;      // as the core wrote it: the lines count its bytes
+    std::vector<Line> lines_;  // the core's, in bytes of the caption
 };
 
 class TextBoxControl final : public Control<QLineEdit> {

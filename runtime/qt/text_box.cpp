@@ -9,6 +9,7 @@
 
 #include "runtime/form/text_box_rule.h"
 #include "runtime/messages.h"
+#include "runtime/qt/focus_ring.h"
 #include "runtime/qt/text.h"
 
 namespace runtime::qt {
@@ -39,12 +40,31 @@ QString TextBox::kept(const QString& inserted) const {
     return QString::fromUtf16(kept_units.data(), static_cast<qsizetype>(kept_units.size()));
 }
 
+// The paste is an undo step of its own, as Qt's own paste makes it.
 void TextBox::paste_from(QClipboard::Mode mode) {
     events_.guarded([this, mode] {
         if (isReadOnly()) return;
         const QString inserted = kept(QGuiApplication::clipboard()->text(mode));
-        if (!inserted.isEmpty() || hasSelectedText()) insert(inserted);
+        if (inserted.isEmpty() && !hasSelectedText()) return;
+        end_undo_step();
+        insert(inserted);
+        end_undo_step();
     });
+}
+
+// QLineEdit joins an insertion to the typing or deleting before it in one
+// undo step. It ends a step where its cursor moves or where it is cleared,
+// and where it replaces a selection: so the cursor steps away and back, or
+// an empty box is cleared, leaving text, cursor and selection as they were.
+void TextBox::end_undo_step() {
+    if (hasSelectedText()) return;
+    if (text().isEmpty()) {
+        clear();
+        return;
+    }
+    const int at = cursorPosition();
+    setCursorPosition(at == 0 ? 1 : at - 1);
+    setCursorPosition(at);
 }
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
@@ -120,6 +140,11 @@ void TextBox::contextMenuEvent(QContextMenuEvent* event) {
         add_item(*menu, messages::select_all, QKeySequence::SelectAll, !text().isEmpty() && selectedText() != text()),
         &QAction::triggered, this, &QLineEdit::selectAll);
     menu->popup(event->globalPos());
+}
+
+void TextBox::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    draw_focus_ring(*this);
 }
 
 }  // namespace runtime::qt

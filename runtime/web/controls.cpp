@@ -2,6 +2,8 @@
 
 #include <emscripten.h>
 
+#include <array>
+
 #include "runtime/form/text_box_rule.h"
 #include "runtime/web/dom.h"
 #include "runtime/web/markup.h"
@@ -9,9 +11,19 @@
 
 namespace runtime::web {
 
+Size measured(std::string_view text, Font font) {
+    const Utf16 shown(text);
+    std::array<int, 2> size{};
+    web_measure(shown.data(), shown.size(), font.points.value_or(default_points), size.data());
+    return {size[0], size[1]};
+}
+
 Control::Control(const ControlStyle& style, Rect box, std::string_view text, WindowEvents& events)
     : kind_(style.kind), events_(events), box_(box) {
-    if (kind_ == ControlKind::label) caption_ = text;
+    if (kind_ == ControlKind::label) {
+        caption_ = text;
+        widest_word_ = widest_word(text, measured);
+    }
     lines_ = {{0, text.size()}};
     const Utf16 name(style.name);
     const Utf16 markup(control_markup(style, text, lines_));
@@ -30,7 +42,9 @@ std::string Control::text() const {
 void Control::set_text(std::string_view text) {
     if (kind_ == ControlKind::label) {
         caption_ = text;
+        widest_word_ = widest_word(text, measured);
         draw_lines();
+        restyle();
         return;
     }
     const Utf16 shown(text);
@@ -49,8 +63,8 @@ void Control::draw_lines() {
 
 void Control::set_font(Font font) {
     points_ = font.points.value_or(default_points);
-    int size[2] = {};
-    web_measure(nullptr, 0, points_, size);
+    std::array<int, 2> size{};
+    web_measure(nullptr, 0, points_, size.data());
     line_height_ = size[1];
     restyle();
 }
@@ -61,7 +75,7 @@ void Control::place(Rect box) {
 }
 
 void Control::restyle() {
-    const Utf16 style(control_style(box_, points_, line_height_));
+    const Utf16 style(control_style(box_, points_, line_height_, widest_word_));
     web_set_style(handle_, style.data(), style.size());
 }
 

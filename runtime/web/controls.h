@@ -8,6 +8,9 @@
 
 namespace runtime::web {
 
+// The extent of `text` on one line in `font`, in the stored form's pixels.
+Size measured(std::string_view text, Font font);
+
 // One control as an element of the form: the one the page's own markup
 // holds under its name, taken over, or else a new one (markup.h).
 class Control final : public runtime::Widget {
@@ -43,6 +46,7 @@ private:
     std::vector<MenuItem> menu_;
     std::string caption_;  // labels: their text, drawn as lines_
     std::vector<Line> lines_;
+    int widest_word_ = 0;  // labels: their caption's (markup.h)
     Rect box_;
     float points_;
     int line_height_;

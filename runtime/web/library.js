@@ -25,27 +25,35 @@ mergeInto(LibraryManager.library, {
     form: function () {
       return document.getElementById('form');
     },
+    // The stored form's pixel in CSS pixels: the browser's text size over
+    // its default, 16 (style.css).
+    scale: function () {
+      return parseFloat(getComputedStyle(document.documentElement).fontSize) / 16;
+    },
     // Measured as the stylesheet draws the form's text, kerning off in
-    // both, so that a line measured is the line drawn.
+    // both, at the size it is drawn, so that a line measured is the line
+    // drawn; in the stored form's pixels.
     metrics: function (text, points) {
-      var context = web.canvas;
+      var context = web.canvas, scale = web.scale();
       if (!context) {
         context = web.canvas = document.createElement('canvas').getContext('2d');
         context.fontKerning = 'none';
         web.family = getComputedStyle(web.form()).fontFamily;
       }
-      var font = points + 'pt ' + web.family;
+      var font = points * scale + 'pt ' + web.family;
       if (web.canvasFont !== font) context.font = web.canvasFont = font;
       var measured = context.measureText(text);
       // Browsers without the font's own extent: a usual line, 1.2 em.
       var ascent = measured.fontBoundingBoxAscent, descent = measured.fontBoundingBoxDescent;
-      var line = ascent === undefined ? 1.2 * points * 96 / 72 : ascent + descent;
-      return {width: Math.ceil(measured.width), height: Math.ceil(line)};
+      var line = ascent === undefined ? 1.6 * points : (ascent + descent) / scale;
+      return {width: Math.ceil(measured.width / scale), height: Math.ceil(line)};
     },
     // Whatever is typed, pasted or dropped into a box goes by the core's
     // rule. Where the core keeps less, the browser's insertion gives way to
     // the kept text, inserted as an edit of the user's own, so that undo
-    // takes it back as it would the browser's.
+    // takes it back as it would the browser's: an edit of its own, as the
+    // selection set anew, where it is, ends the typing before it, which the
+    // browser would otherwise take back with it.
     beforeInput: function (event) {
       var box = event.target, data = event.data;
       if (data === null || !event.inputType.startsWith('insert')) return;
@@ -55,6 +63,7 @@ mergeInto(LibraryManager.library, {
       _free(inserted);
       if (kept === data.length) return;
       event.preventDefault();
+      box.selectionEnd = box.selectionEnd;
       document.execCommand('insertText', false, data.slice(0, kept));
     },
     clicked: function (event) {
@@ -185,10 +194,8 @@ mergeInto(LibraryManager.library, {
       element.addEventListener('mousedown', web.labelPress);
       element.addEventListener('click', web.labelClick);
     }
-    var handle = web.controls.length;
-    element.web = {handle: handle, owner: owner};
-    web.controls.push({element: element, menu: []});
-    return handle;
+    element.web = {handle: web.controls.length, owner: owner};
+    return web.controls.push({element: element, menu: []}) - 1;
   },
 
   web_remove__deps: ['$web'],
@@ -270,8 +277,10 @@ mergeInto(LibraryManager.library, {
     HEAP32[(out >> 2) + 1] = size.height;
   },
 
+  // In the stored form's pixels, as the form is laid out.
+  web_page_width__deps: ['$web'],
   web_page_width: function () {
-    return document.documentElement.clientWidth;
+    return document.documentElement.clientWidth / web.scale();
   },
 
   web_show__deps: ['$web'],

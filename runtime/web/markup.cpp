@@ -1,17 +1,57 @@
 #include "runtime/web/markup.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <initializer_list>
+#include <utility>
 
 namespace runtime::web {
 namespace {
 
-std::string pixels(int value) { return std::to_string(value) + "px"; }
+// Lengths go unitless, in the stored form's pixels: the stylesheet turns
+// them into lengths at its own scale.
+std::string declarations(std::initializer_list<std::pair<const char*, int>> values) {
+    std::string out;
+    for (const auto& [name, value] : values) {
+        out += name;
+        out += ':';
+        out += std::to_string(value);
+        out += ';';
+    }
+    return out;
+}
 
-// To a tenth of a point, as the stylesheet needs it.
-std::string points_text(float points) {
-    const long tenths = std::lround(points * 10.0f);
-    return std::to_string(tenths / 10) + (tenths % 10 != 0 ? "." + std::to_string(tenths % 10) : "");
+void append_escaped(std::string& out, char c) {
+    switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
+    }
+}
+
+// `text` escaped, each of its words in a span.
+void append_words(std::string& out, std::string_view text) {
+    bool in_word = false;
+    for (const char c : text) {
+        if ((c != ' ') != in_word) {
+            in_word = !in_word;
+            out += in_word ? "<span>" : "</span>";
+        }
+        append_escaped(out, c);
+    }
+    if (in_word) out += "</span>";
 }
 
 }  // namespace
@@ -19,24 +59,7 @@ std::string points_text(float points) {
 std::string escaped(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                out += c;
-        }
-    }
+    for (const char c : text) append_escaped(out, c);
     return out;
 }
 
@@ -48,46 +71,81 @@ std::string lines_markup(std::string_view text, const std::vector<Line>& lines) 
     for (const Line& line : lines) {
         const std::size_t begin = std::clamp(line.begin, at, text.size());
         const std::size_t end = std::clamp(line.end, begin, text.size());
-        out += escaped(text.substr(at, begin - at));
-        out += "<span>" + escaped(text.substr(begin, end - begin)) + "</span>";
+        append_words(out, text.substr(at, begin - at));
+        out += "<span>";
+        append_words(out, text.substr(begin, end - begin));
+        out += "</span>";
         at = end;
     }
-    return out += escaped(text.substr(at));
+    append_words(out, text.substr(at));
+    return out;
+}
+
+int widest_word(std::string_view text, Measure measure) {
+    int widest = 0;
+    std::size_t begin = 0;
+    for (std::size_t at = 0; at <= text.size(); ++at) {
+        if (at < text.size() && text[at] != ' ') continue;
+        if (at > begin) widest = std::max(widest, measure(text.substr(begin, at - begin), Font{75.0f}).width);
+        begin = at + 1;
+    }
+    return widest;
 }
 
 // A box gets the full keyboard, as a phone's decimal pad has no minus sign
 // or 'e', and keeps no history of what was typed. A label names nothing
-// until it names a box.
+// until it names a box. Appended piece by piece: the page waits for every
+// byte of the code that writes it.
 std::string control_markup(const ControlStyle& style, std::string_view text, const std::vector<Line>& lines,
                            std::string_view attributes) {
-    const std::string id = " id=\"" + escaped(style.name) + "\"";
+    static constexpr std::array<const char*, 3> opened{"<button type=\"button\"", "<input type=\"text\"", "<label"};
+    static constexpr std::array<const char*, 4> classes{"", " class=\"centred\"", " class=\"inactive-border\"",
+                                                        " class=\"centred inactive-border\""};
+    std::string out = opened[static_cast<std::size_t>(style.kind)];
+    out += " id=\"";
+    out += escaped(style.name);
+    out += '"';
     switch (style.kind) {
         case ControlKind::push_button:
-            return "<button type=\"button\"" + id + std::string(attributes) + ">" + escaped(text) + "</button>";
-        case ControlKind::text_box:
-            return "<input type=\"text\"" + id +
-                   " inputmode=\"text\" autocomplete=\"off\" autocapitalize=\"off\" autocorrect=\"off\""
-                   " spellcheck=\"false\" maxlength=\"" +
-                   std::to_string(style.max_length) + "\" value=\"" + escaped(text) + "\"" + std::string(attributes) +
-                   ">";
-        case ControlKind::label:
+            out += attributes;
+            out += '>';
+            out += escaped(text);
+            out += "</button>";
             break;
+        case ControlKind::text_box:
+            out +=
+                " inputmode=\"text\" autocomplete=\"off\" autocapitalize=\"off\" autocorrect=\"off\""
+                " spellcheck=\"false\" maxlength=\"";
+            out += std::to_string(style.max_length);
+            out += "\" value=\"";
+            out += escaped(text);
+            out += '"';
+            out += attributes;
+            out += '>';
+            break;
+        case ControlKind::label:
+            out += classes[(style.centred ? 1U : 0U) + (style.back_colour == SystemColour::inactive_border ? 2U : 0U)];
+            if (style.announce_changes) out += " aria-live=\"polite\"";
+            out += attributes;
+            out += '>';
+            out += lines_markup(text, lines);
+            out += "</label>";
     }
-    std::string classes = style.centred ? "centred" : "";
-    if (style.back_colour == SystemColour::inactive_border)
-        classes += classes.empty() ? "inactive-border" : " inactive-border";
-    return "<label" + id + (classes.empty() ? "" : " class=\"" + classes + "\"") +
-           (style.announce_changes ? " aria-live=\"polite\"" : "") + std::string(attributes) + ">" +
-           lines_markup(text, lines) + "</label>";
+    return out;
 }
 
-std::string control_style(Rect box, float points, int line_height) {
-    return "--left:" + pixels(box.left) + ";--top:" + pixels(box.top) + ";--width:" + pixels(box.width) +
-           ";--height:" + pixels(box.height) + ";--points:" + points_text(points) + ";--line:" + pixels(line_height);
+std::string control_style(Rect box, float points, int line_height, int widest_word) {
+    return declarations({{"--left", box.left},
+                         {"--top", box.top},
+                         {"--width", box.width},
+                         {"--height", box.height},
+                         {"--size", static_cast<int>(std::lround(points * 10.0f))},
+                         {"--line", line_height},
+                         {"--word", widest_word}});
 }
 
 std::string form_style(Size client) {
-    return "--form-width:" + pixels(client.width) + ";--form-height:" + pixels(client.height);
+    return declarations({{"--form-width", client.width}, {"--form-height", client.height}});
 }
 
 }  // namespace runtime::web

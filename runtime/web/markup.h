@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "runtime/form/caption_fit.h"
 #include "runtime/form/toolkit.h"
 
 // The page's markup and style for what the core decides, written here only:
@@ -19,10 +20,16 @@ inline constexpr float default_points = 10.0f;
 std::string escaped(std::string_view text);
 
 // A label's content: each of the core's lines in a span of its own, which
-// the stylesheet sets on a line of its own and never breaks; the text
-// between lines (the spaces at a break) stays as text between the spans,
-// so the label's text is its caption exactly.
+// the stylesheet sets on a line of its own where the form is as stored;
+// each word (run of non-spaces) in a span within, which it never breaks,
+// so that a label that wraps in a column wraps only at its spaces. The
+// spaces stay as text between the spans, so the label's text is its
+// caption exactly.
 std::string lines_markup(std::string_view text, const std::vector<Line>& lines);
+
+// The width of the widest word of `text` in a 100-pixel font (75 points),
+// by `measure`: in hundredths of an em, as the stylesheet reads it.
+int widest_word(std::string_view text, Measure measure);
 
 // The element for a control: a <button>, an <input> or a <label>, its id
 // the control's name. `text` is a box's text, a button's caption or a
@@ -31,8 +38,11 @@ std::string control_markup(const ControlStyle& style, std::string_view text, con
                            std::string_view attributes = {});
 
 // The control's place and type as the stylesheet reads them, in CSS
-// declarations: its box, its font's size and its line's height.
-std::string control_style(Rect box, float points, int line_height);
+// declarations: its box and its line's height in the stored form's
+// pixels, which the stylesheet scales with the browser's text size; its
+// font's size in tenths of a point; and a label's widest word
+// (widest_word), which a column narrower than that sets smaller.
+std::string control_style(Rect box, float points, int line_height, int widest_word);
 
 // The form's size, likewise.
 std::string form_style(Size client);

@@ -22,12 +22,7 @@ std::unique_ptr<runtime::Widget> Window::make(const ControlStyle& style, Rect pi
     return std::make_unique<Control>(style, pixels, text, events_);
 }
 
-Size Window::measure(std::string_view text, Font font) const {
-    const Utf16 measured(text);
-    int size[2] = {};
-    web_measure(measured.data(), measured.size(), font.points.value_or(default_points), size);
-    return {size[0], size[1]};
-}
+Size Window::measure(std::string_view text, Font font) const { return measured(text, font); }
 
 // The page scrolls down as far as the form needs.
 Placement Window::placement() const {

@@ -6,6 +6,7 @@
 #include "runtime/form/text_box_rule.h"
 #include "runtime/messages.h"
 #include "runtime/win32/clipboard.h"
+#include "runtime/win32/focus_ring.h"
 #include "runtime/win32/wide_text.h"
 #include "runtime/win32/window.h"
 
@@ -59,9 +60,11 @@ Control::Control(Window& form, const ControlStyle& style, Rect box, std::string_
     SetWindowPos(handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (kind_ == ControlKind::text_box) {
         SendMessageW(handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(style.max_length), 0);
+    }
+    if (kind_ != ControlKind::label) {
         SetWindowLongPtrW(handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        edit_procedure_ = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrW(handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Control::text_box_procedure)));
+        class_procedure_ = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Control::procedure)));
     }
     form_.add(*this);
 }
@@ -140,25 +143,26 @@ void Control::draw(const DRAWITEMSTRUCT& item) const {
     }
 }
 
-// Every way text reaches the box is a paste (Ctrl+V, Shift+Insert, the
-// menu) or typing; a typed line break has no place in one line.
-LRESULT CALLBACK Control::text_box_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
+// Text boxes and buttons, before their class. Every way text reaches a
+// box is a paste (Ctrl+V, Shift+Insert, the menu) or typing; a typed line
+// break has no place in one line. Both show where the focus is.
+LRESULT CALLBACK Control::procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
     const auto* const self = reinterpret_cast<const Control*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    switch (message) {
-        case WM_PASTE:
-            self->form_.guarded([self] { self->on_paste(); });
-            return 0;
-        case WM_CHAR:
-            if (wparam == L'\r' || wparam == L'\n') return 0;
-            break;
-        default:
-            break;
+    const bool text_box = self->kind_ == ControlKind::text_box;
+    if (text_box && message == WM_PASTE) {
+        self->form_.guarded([self] { self->on_paste(); });
+        return 0;
     }
-    return CallWindowProcW(self->edit_procedure_, window, message, wparam, lparam);
+    if (text_box && message == WM_CHAR && (wparam == L'\r' || wparam == L'\n')) return 0;
+    const LRESULT result = CallWindowProcW(self->class_procedure_, window, message, wparam, lparam);
+    follow_focus(window, message, text_box ? COLOR_WINDOWTEXT : COLOR_BTNTEXT);
+    return result;
 }
 
 // What the core's rule keeps of the clipboard's text replaces the
-// selection, as one step that Ctrl+Z takes back.
+// selection, as one step that Ctrl+Z takes back. The box's one undo step
+// would take in the typing just before the paste, as if typed with it:
+// emptied first, it holds the paste alone.
 void Control::on_paste() const {
     const std::optional<std::wstring> pasted = text_on_clipboard(handle());
     if (!pasted) return;
@@ -168,6 +172,7 @@ void Control::on_paste() const {
     const std::u16string_view kept =
         kept_of_insertion(units, static_cast<std::size_t>(GetWindowTextLengthW(handle())), end - start);
     const std::wstring inserted(kept.begin(), kept.end());
+    SendMessageW(handle(), EM_EMPTYUNDOBUFFER, 0, 0);
     SendMessageW(handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(inserted.c_str()));
 }
 

@@ -14,7 +14,8 @@ class Window;
 // its window; its font it borrows from the form's window. A label draws
 // its own lines, as the core broke them, while its window text stays the
 // caption that screen readers read. A text box keeps of a paste what the
-// core's rule keeps.
+// core's rule keeps. A text box or button that has the focus shows it
+// plainly (focus_ring.h).
 class Control final : public runtime::Widget {
 public:
     Control(Window& form, const ControlStyle& style, Rect box, std::string_view text, int id);
@@ -37,7 +38,7 @@ public:
     void draw(const DRAWITEMSTRUCT& item) const;
 
 private:
-    static LRESULT CALLBACK text_box_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
     void on_paste() const;
 
     Window& form_;
@@ -48,7 +49,7 @@ private:
     std::vector<Line> lines_;  // labels: how it is drawn
     HFONT font_ = nullptr;
     std::vector<MenuItem> menu_;
-    WNDPROC edit_procedure_ = nullptr;  // text boxes: the EDIT class's own
+    WNDPROC class_procedure_ = nullptr;  // text boxes and buttons: their class's own
     OwnedWindow window_;
 };
 

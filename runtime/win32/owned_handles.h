@@ -46,10 +46,13 @@ private:
     ATOM atom_ = 0;
 };
 
-// A window's device context for the length of one measurement.
+// A window's device context for the length of one measurement or drawing:
+// of its client area, or of the whole window, its border included.
 class WindowDC {
 public:
-    explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+    enum class Area { client, whole };
+    explicit WindowDC(HWND window, Area area = Area::client)
+        : window_(window), dc_(area == Area::whole ? GetWindowDC(window) : GetDC(window)) {}
     ~WindowDC() {
         if (dc_ != nullptr) ReleaseDC(window_, dc_);
     }

@@ -27,10 +27,11 @@ inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << tex
 // The suite's one toolkit (tests/qt/main.cpp).
 runtime::Toolkit& toolkit();
 
-// The real Form1 window, loaded and shown on the offscreen platform.
-class Form1Window : public testing::Test {
-protected:
-    void SetUp() override {
+// The real Form1 window, loaded and shown on the offscreen platform, and
+// what a user does to it.
+class Form1 {
+public:
+    void open() {
         form = std::make_unique<runtime::Form>(window::project, toolkit());
         form->show();
         window = &dynamic_cast<runtime::qt::Window&>(form->window()).surface();
@@ -74,6 +75,12 @@ protected:
 
     std::unique_ptr<runtime::Form> form;
     QWidget* window = nullptr;
+};
+
+// A test on one Form1 window of its own.
+class Form1Window : public testing::Test, public Form1 {
+protected:
+    void SetUp() override { open(); }
 };
 
 // Answers the message boxes that open while it lives with OK, noting what

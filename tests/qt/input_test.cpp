@@ -78,16 +78,27 @@ TEST_F(Form1Window, LongestAnswersShowWholeAndCopyExactly) {
     }
 }
 
-// A paste keeps the first line, as one edit: Ctrl+Z takes it back whole.
-TEST_F(Form1Window, APasteKeepsItsFirstLineAndUndoRestoresTheTextBefore) {
+QString qstring(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A paste keeps the first line, as an edit of its own: Ctrl+Z takes back
+// the paste alone, neither the typing before it nor the text cleared
+// before that.
+TEST_F(Form1Window, APasteKeepsItsFirstLineAndUndoTakesBackThePasteAlone) {
     auto& box = control<QLineEdit>("Text1");
-    for (const auto& [pasted, kept] : window_cases::pastes) {
-        const QString pasted_text = QString::fromUtf16(pasted.data(), static_cast<qsizetype>(pasted.size()));
-        type_into("Text1", "7");
-        paste_into("Text1", pasted_text);
-        EXPECT_EQ(box.text(), QString::fromUtf16(kept.data(), static_cast<qsizetype>(kept.size())));
+    for (const auto& paste : window_cases::pastes) {
+        const QString typed = qstring(paste.typed);
+        SCOPED_TRACE(typed.toStdString() + " + " + qstring(paste.pasted).toStdString());
+        type_into("Text1", runtime::qt::to_utf8(qstring(window_cases::held_before_paste)));
+        type_into("Text1", runtime::qt::to_utf8(typed));  // selects all, deletes, types
+        QApplication::clipboard()->setText(qstring(paste.pasted));
+        QTest::keyClick(&box, paste.over_typed ? Qt::Key_A : Qt::Key_End,
+                        paste.over_typed ? Qt::ControlModifier : Qt::NoModifier);
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(box.text(), qstring(paste.kept));
         QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
-        EXPECT_EQ(box.text(), "7") << pasted_text.toStdString();
+        EXPECT_EQ(box.text(), typed);
     }
 }
 

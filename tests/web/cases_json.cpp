@@ -73,9 +73,12 @@ int main() {
               [](const LabelClick& c) {
                   return "{\"label\": " + json(c.label) + ", \"focus\": " + json(c.focus) + "}";
               }) +
-        ",\n\"pastes\": " +
+        ",\n\"held_before_paste\": " + json(held_before_paste) + ",\n\"pastes\": " +
         array(pastes,
-              [](const Paste& c) { return "{\"pasted\": " + json(c.pasted) + ", \"kept\": " + json(c.kept) + "}"; }) +
+              [](const Paste& c) {
+                  return "{\"typed\": " + json(c.typed) + ", \"pasted\": " + json(c.pasted) +
+                         ", \"over_typed\": " + (c.over_typed ? "true" : "false") + ", \"kept\": " + json(c.kept) + "}";
+              }) +
         ",\n\"accessible_names\": " +
         array(accessible_names,
               [](const Named& named) {
@@ -91,6 +94,12 @@ int main() {
               [](const BadInput& bad) {
                   return "{\"a\": " + json(bad.a) + ", \"b\": " + json(bad.b) + ", \"message\": " + json(bad.message) +
                          ", \"focus\": " + json(bad.focus) + "}";
+              }) +
+        ",\n\"redraws\": " +
+        array(redraws,
+              [](const Redraw& r) {
+                  return "{\"name\": " + json(r.case_name) + ", \"first\": " + click(r.first) +
+                         ", \"second\": " + click(r.second) + "}";
               }) +
         ",\n\"long_answer\": " + click(long_answer) + ",\n\"longest_answers\": " + array(longest_answers, click) +
         ",\n\"catalogue\": " + array(bad_input::catalogue(), entry) +

@@ -1,9 +1,11 @@
 """The page, driven as a user drives it: mouse clicks, key presses, the
 clipboard, read back through the DOM."""
 
+import base64
 import json
 import os
 import runpy
+import subprocess
 import threading
 import time
 import urllib.parse
@@ -44,12 +46,33 @@ class Page:
     def js(self, expression):
         return self.browser.evaluate(expression)
 
+    def view(self, width=1024, height=768, scale=1, text_size=16, touch=False, scheme="light"):
+        """The screen the page is shown on: its size in CSS pixels, device
+        pixels to the CSS pixel, the browser's text size, a touch screen
+        (a coarse pointer) or not, the colour scheme. Narrower than 507
+        pixels, or touch, is a phone's. The page follows at once."""
+        self.browser.page("Emulation.setDeviceMetricsOverride", width=width, height=height, deviceScaleFactor=scale,
+                          mobile=width < 507 or touch)
+        self.browser.page("Emulation.setTouchEmulationEnabled", enabled=touch, maxTouchPoints=5 if touch else 1)
+        self.browser.page("Page.setFontSizes", fontSizes={"standard": text_size})
+        self.browser.page("Emulation.setEmulatedMedia", features=[{"name": "prefers-color-scheme", "value": scheme}])
+
     def element(self, name, expression):
         """`expression` about the element named `name`, as `e`."""
         return self.js(f"(e => {expression})(document.getElementById({json.dumps(name)}))")
 
     def box(self, name):
         return self.element(name, "[e.offsetLeft, e.offsetTop, e.offsetWidth, e.offsetHeight]")
+
+    def rect(self, name):
+        """The element's border box in the page, in CSS pixels: x, y, width, height."""
+        return self.element(name, "(r => [r.x + scrollX, r.y + scrollY, r.width, r.height])(e.getBoundingClientRect())")
+
+    def capture(self, x, y, width, height):
+        """What the page draws in a region (CSS pixels), as PNG."""
+        clip = dict(x=x, y=y, width=width, height=height, scale=1)
+        shot = self.browser.page("Page.captureScreenshot", format="png", clip=clip)
+        return base64.b64decode(shot["data"])
 
     def mouse(self, name, button="left"):
         x, y = self.element(name, "(r => [r.x + r.width / 2, r.y + r.height / 2])(e.getBoundingClientRect())")
@@ -106,6 +129,19 @@ class Page:
                                   " return [Math.max(...x) - Math.min(...x), Math.max(...y) - Math.min(...y)]; })"
                                   "(document.createTreeWalker(e, NodeFilter.SHOW_TEXT))")
 
+    def words(self, name):
+        """Each run of non-spaces of the element's text, as drawn: the word,
+        its left and right edges, and on how many lines it stands."""
+        return self.element(name, "(walker => { const at = []; for (let n; (n = walker.nextNode());)"
+                                  " for (let i = 0; i < n.length; ++i) at.push([n, i]);"
+                                  " return [...e.textContent.matchAll(/[^ ]+/g)].map(m => {"
+                                  " const r = document.createRange(), [n, i] = at[m.index + m[0].length - 1];"
+                                  " r.setStart(...at[m.index]); r.setEnd(n, i + 1);"
+                                  " const b = [...r.getClientRects()].filter(b => b.width > 0);"
+                                  " return [m[0], Math.min(...b.map(b => b.left)), Math.max(...b.map(b => b.right)),"
+                                  " new Set(b.map(b => Math.round(b.top))).size]; }); })"
+                                  "(document.createTreeWalker(e, NodeFilter.SHOW_TEXT))")
+
     def value(self, name):
         return self.element(name, "e.value")
 
@@ -131,6 +167,13 @@ class Page:
 
     def wait_until(self, expression):
         self.browser.wait_until(expression)
+
+
+def pixels(png):
+    """A PNG's pixels as (r, g, b) tuples, row by row, as ImageMagick reads them."""
+    raw = subprocess.run(["convert", "png:-", "-depth", "8", "rgb:-"], input=png, capture_output=True,
+                         check=True).stdout
+    return [tuple(raw[i:i + 3]) for i in range(0, len(raw), 3)]
 
 
 class Site:

@@ -11,7 +11,7 @@ import os
 import sys
 import unittest
 
-from page import CONTROL, LIVE, SHIFT, Page, Site
+from page import CONTROL, LIVE, SHIFT, Page, Site, pixels
 
 site_folder, cases_file = sys.argv[1:3]
 with open(cases_file) as f:
@@ -38,6 +38,12 @@ def contrast(one, other):
     return (lighter + 0.05) / (darker + 0.05)
 
 
+def least_changed(width, height):
+    """What a visible focus must change at least: a 2-pixel-thick perimeter
+    of the control (tests/focus_contrast.h)."""
+    return 4 * (width + height) - 16
+
+
 class OnePage(unittest.TestCase):
     """Each test opens the page afresh in one shared browser."""
 
@@ -52,6 +58,7 @@ class OnePage(unittest.TestCase):
         cls.site.stop()
 
     def setUp(self):
+        self.page.view()
         self.page.open()
 
     def solve_good(self):
@@ -77,22 +84,34 @@ class OnePage(unittest.TestCase):
 
 
 class BehaviourCases(OnePage):
+    # Where the screen holds it, the form as stored: each control at its
+    # place, in the stored form's pixels, which are CSS pixels at the
+    # browser's default text size (16 pixels) and scale with the size the
+    # reader chose, as with the browser's zoom.
     def test_form_as_stored(self):
         page = self.page
         # The title element holds the caption as it is; browsers trim the
         # spaces around it where they show it.
         self.assertEqual(page.js("document.querySelector('title').textContent"), cases["title"])
-        self.assertEqual(page.box("form")[2:], cases["client"])
-        for control in cases["controls"]:
-            with self.subTest(control["name"]):
-                name = control["name"]
-                self.assertEqual(page.element(name, "e.tagName"), TAGS[control["kind"]])
-                # Exactly its text, however it is drawn; a label's copied only through its menu.
-                self.assertEqual(page.element(name, "e.tagName === 'INPUT' ? e.value : e.textContent"), control["text"])
-                if control["kind"] == "label":
-                    self.assertEqual(page.element(name, "getComputedStyle(e).userSelect"), "none")
-                expected = control["box"] if name != "Label5" else control["box"][:2]
-                self.assertEqual(page.box(name)[:len(expected)], expected)
+        for text_size in (16, 24):
+            page.view(text_size=text_size)
+            page.open()
+            scale = text_size / 16
+            self.assertEqual(page.rect("form")[2:], [length * scale for length in cases["client"]])
+            for control in cases["controls"]:
+                with self.subTest(f"{control['name']}, text {text_size} pixels"):
+                    name = control["name"]
+                    self.assertEqual(page.element(name, "e.tagName"), TAGS[control["kind"]])
+                    # Exactly its text, however it is drawn; a label's copied only through its menu.
+                    self.assertEqual(page.element(name, "e.tagName === 'INPUT' ? e.value : e.textContent"),
+                                     control["text"])
+                    if control["kind"] == "label":
+                        self.assertEqual(page.element(name, "getComputedStyle(e).userSelect"), "none")
+                    else:  # the page's default for controls, 10 points
+                        self.assertAlmostEqual(page.element(name, "parseFloat(getComputedStyle(e).fontSize)"),
+                                               40 / 3 * scale, places=3)
+                    expected = control["box"] if name != "Label5" else control["box"][:2]
+                    self.assertEqual(page.rect(name)[:len(expected)], [length * scale for length in expected])
 
     # Exactly by their captions: a label's lines are how it is drawn only.
     def test_screen_readers_read_boxes_by_their_labels(self):
@@ -167,23 +186,30 @@ class BehaviourCases(OnePage):
                 self.assertEqual(self.page.js("document.querySelectorAll('#error button').length"), 1)
                 self.assertTrue(self.page.js("!!document.querySelector('#error svg')"))
 
-    # The form widens to show the whole answer, and "Nusxa olish" in
-    # Label5's menu copies it exactly.
+    # The form widens to show the whole answer as far as the page is wide,
+    # measured in the same pixels as its layout whatever the text size, and
+    # "Nusxa olish" in Label5's menu copies it exactly.
     def test_longest_answers_show_whole_and_copy_exactly(self):
         page = self.page
-        for click in cases["longest_answers"]:
-            with self.subTest(click["a"] + " / " + click["b"]):
-                page.solve(click["a"], click["b"])
-                self.assertEqual(page.answer(), click["answer"])
-                left, _, width, _ = page.box("Label5")
-                self.assertLessEqual(left + width, page.box("form")[2])
-                page.browser.evaluate("navigator.clipboard.writeText('')", user_gesture=True)
-                page.mouse("Label5", "right")
-                self.assertEqual(page.js("[...document.querySelectorAll('#menu:not([hidden]) > *')]"
-                                         ".map(item => item.textContent)"), ["Nusxa olish"])
-                page.mouse("menu")
-                self.assertTrue(page.js("document.getElementById('menu').hidden"))
-                page.wait_until(f"navigator.clipboard.readText().then(t => t === {json.dumps(click['answer'])})")
+        for width, text_size in [(1024, 16), (800, 24)]:
+            page.view(width, text_size=text_size)
+            page.open()
+            for click in cases["longest_answers"]:
+                with self.subTest(f"{click['a']} / {click['b']}, {width} pixels, text {text_size} pixels"):
+                    page.solve(click["a"], click["b"])
+                    self.assertEqual(page.answer(), click["answer"])
+                    left, _, label_width, _ = page.rect("Label5")
+                    _, _, form_width, _ = page.rect("form")
+                    self.assertLessEqual(left + label_width, form_width)
+                    self.assertLessEqual(form_width, width)
+                    self.assertLessEqual(page.text_extent("Label5")[0], label_width + 1)  # the canvas's rounding
+                    page.browser.evaluate("navigator.clipboard.writeText('')", user_gesture=True)
+                    page.mouse("Label5", "right")
+                    self.assertEqual(page.js("[...document.querySelectorAll('#menu:not([hidden]) > *')]"
+                                             ".map(item => item.textContent)"), ["Nusxa olish"])
+                    page.mouse("menu")
+                    self.assertTrue(page.js("document.getElementById('menu').hidden"))
+                    page.wait_until(f"navigator.clipboard.readText().then(t => t === {json.dumps(click['answer'])})")
 
     # Only a focused Natija answers Enter or Space; nothing is a default or
     # cancel button.
@@ -225,44 +251,55 @@ class Catalogue(OnePage):
 class WebOnly(OnePage):
     """What only the page has."""
 
-    # Narrower than the form, as a phone is: the same controls in one
-    # column, full width, in tab order with each caption just above its
-    # box; nothing smaller than the browser's text size, boxes and "Natija"
-    # 44 pixels tall at least (more as the text size grows); a long answer
-    # wraps inside the column, and nothing scrolls sideways.
+    # Narrower than the form, as a phone is, or any touch screen: the same
+    # controls in one column, in tab order with each caption just above its
+    # box, as wide as the screen up to a readable measure, centred; nothing
+    # smaller than the browser's text size, boxes and "Natija" 44 pixels
+    # tall at least (more as the text size grows). The form as stored needs
+    # more room as the text size grows: at 24 pixels, 700 is too narrow. A
+    # long answer wraps at its spaces only, each word of it whole on one
+    # line, the widest set just small enough to fit the column where it
+    # would not; nothing scrolls sideways.
     def test_phone_layout(self):
         page = self.page
-        long = cases["longest_answers"][2]
-        for width, text_size in [(320, 16), (375, 16), (320, 24)]:
-            with self.subTest(f"{width} pixels, text {text_size} pixels"):
-                page.browser.page("Emulation.setDeviceMetricsOverride", width=width, height=640, deviceScaleFactor=2,
-                                  mobile=True)
-                page.browser.page("Page.setFontSizes", fontSizes={"standard": text_size})
+        answers = [cases["longest_answers"][0], cases["longest_answers"][2]]
+        for width, height, text_size, touch in [(320, 640, 16, False), (375, 667, 16, False), (320, 640, 24, False),
+                                                (375, 667, 24, False), (667, 375, 16, True), (700, 640, 24, False)]:
+            with self.subTest(f"{width} x {height} pixels, text {text_size} pixels" + (", touch" if touch else "")):
+                page.view(width, height, scale=2, text_size=text_size, touch=touch)
                 page.open()
-                page.solve(long["a"], long["b"])
-                self.assertEqual(page.answer(), long["answer"])
-                self.assertLessEqual(page.js("document.documentElement.scrollWidth"), width)
+                for answer in answers:
+                    page.solve(answer["a"], answer["b"])
+                    self.assertEqual(page.answer(), answer["answer"])
+                    self.assertLessEqual(page.js("document.documentElement.scrollWidth"), width)
+                    column = page.element("Label5", "(r => [r.left, r.right])(e.getBoundingClientRect())")
+                    for word, left, right, lines in page.words("Label5"):
+                        self.assertEqual(lines, 1, word)
+                        self.assertGreaterEqual(left, column[0], word)
+                        self.assertLessEqual(right, column[1], word)
                 shown = page.js("[...document.querySelectorAll('#form > *')].map(e => (r => [e.id, e.tagName, r.left,"
                                 " r.right, r.top, r.bottom, parseFloat(getComputedStyle(e).fontSize)])"
                                 "(e.getBoundingClientRect()))")
                 self.assertEqual(sorted(name for name, *_ in shown), sorted(c["name"] for c in cases["controls"]))
                 focusable = [name for name, tag, *_ in shown if tag != "LABEL"]
                 self.assertEqual(focusable, cases["tab_cycle"])
-                for (name, tag, left, right, top, bottom, size), before in zip(shown, [None] + shown):
-                    self.assertEqual([left, right], shown[0][2:4], name)  # one column
-                    self.assertLessEqual(right, width, name)
+                left, right = shown[0][2:4]
+                self.assertAlmostEqual(left, width - right, delta=1)  # centred
+                for (name, tag, *box, size), before in zip(shown, [None] + shown):
+                    self.assertEqual(box[:2], [left, right], name)  # one column
                     self.assertGreaterEqual(left, 0, name)
-                    self.assertGreaterEqual(size, text_size, name)
+                    widest = max((r - l for _, l, r, _ in page.words(name)), default=0)
+                    if tag == "LABEL" and widest >= right - left - text_size - 1:
+                        self.assertGreaterEqual(size, 12, name)  # set smaller to fit, still read
+                    else:
+                        self.assertGreaterEqual(size, text_size, name)
                     if before is not None:
-                        self.assertGreaterEqual(top, before[5], name)
+                        self.assertGreaterEqual(box[2], before[5], name)
                     if tag != "LABEL":
-                        self.assertGreaterEqual(bottom - top, 44 * text_size / 16, name)
+                        self.assertGreaterEqual(box[3] - box[2], 44 * text_size / 16, name)
                 for box in ("Text1", "Text2"):
                     self.assertEqual(page.element(box, "e.previousElementSibling.htmlFor"), box)
-                answer_width, _ = page.text_extent("Label5")
-                self.assertLessEqual(answer_width, shown[0][3] - shown[0][2])
-        page.browser.page("Page.setFontSizes", fontSizes={"standard": 16})
-        page.browser.page("Emulation.clearDeviceMetricsOverride")
+        page.view()
 
     # In the light scheme and the dark one, every control stands out from
     # its ground: edges at least 3:1, text at least 4.5:1 (WCAG 1.4.11 and
@@ -291,6 +328,41 @@ class WebOnly(OnePage):
                     self.assertGreaterEqual(contrast(text, fill), 4.5, part)
                 self.assertGreaterEqual(contrast(rgb(page.element("error-ok", colours)[2], box), box), 3)
         page.browser.page("Emulation.setEmulatedMedia", features=[])
+
+    # The focus can be seen: each control that takes it, focused with Tab or
+    # with the mouse, changes from its unfocused look by 3:1 or more over at
+    # least a 2-pixel-thick perimeter's worth of its region grown by the
+    # outline's reach (WCAG 2.4.7, 1.4.11); light and dark, desktop and
+    # phone. The boxes' caret is made transparent here, so that its blink
+    # does not count.
+    def test_focus_can_be_seen(self):
+        page = self.page
+        cycle = cases["tab_cycle"]
+        for width, scheme in [(1024, "light"), (1024, "dark"), (375, "light"), (375, "dark")]:
+            page.view(width, 667, scheme=scheme)
+            page.open()
+            page.type_into("Text1", "2")
+            page.type_into("Text2", "5")
+            for name in cycle:
+                page.element(name, "e.style.caretColor = 'transparent'")
+            for name, way in [(name, way) for name in cycle for way in ("Tab", "mouse")]:
+                with self.subTest(f"{name} by {way}, {width} pixels, {scheme}"):
+                    x, y, w, h = page.rect(name)
+                    reach = page.element(name, "(e.focus(), (s => parseFloat(s.outlineWidth) + "
+                                               "parseFloat(s.outlineOffset))(getComputedStyle(e)))")
+                    region = (x - reach, y - reach, w + 2 * reach, h + 2 * reach)
+                    page.js("document.activeElement.blur()")
+                    unfocused = pixels(page.capture(*region))
+                    if way == "Tab":
+                        page.element(cycle[cycle.index(name) - 1], "e.focus()")
+                        page.key("Tab")
+                    else:
+                        page.mouse(name)
+                    self.assertEqual(page.focused(), name)
+                    focused = pixels(page.capture(*region))
+                    changed = sum(contrast(one, other) >= 3 for one, other in zip(unfocused, focused))
+                    self.assertGreaterEqual(changed, least_changed(round(w), round(h)))
+        page.view()
 
     # Before the program runs, the page's own markup shows the form, each
     # control where the program then keeps it, and takes what is typed;
@@ -333,33 +405,37 @@ class WebOnly(OnePage):
 
     # Text with line breaks (CRLF, a lone CR, LF), pasted or dropped into
     # a box: the box keeps the first line, the caret after it, and undo
-    # brings back what stood before.
+    # takes back the paste or drop alone. A drop goes into the middle of
+    # "78"; a paste (Ctrl+V through the clipboard) goes at the end of what
+    # the user typed into the box, or over all of it, after clearing what it
+    # held before.
     def test_paste_and_drop_keep_the_first_line(self):
         page = self.page
-
-        def drop(x, y, text):
-            data = {"items": [{"mimeType": "text/plain", "data": text}], "dragOperationsMask": 1}
-            for kind in ("dragEnter", "dragOver", "drop"):
-                page.browser.page("Input.dispatchDragEvent", type=kind, x=x, y=y, data=data)
-
-        def paste(x, y, text):
-            page.browser.page("Input.dispatchMouseEvent", type="mousePressed", x=x, y=y, button="left", clickCount=1)
-            page.browser.page("Input.dispatchMouseEvent", type="mouseReleased", x=x, y=y, button="left", clickCount=1)
-            page.browser.evaluate(f"navigator.clipboard.writeText({json.dumps(text)})", user_gesture=True)
-            page.key("v", CONTROL, ["paste"])
-
-        for bring in (drop, paste):
-            for case in cases["pastes"]:
-                with self.subTest(bring.__name__ + " " + repr(case["pasted"])):
-                    page.type_into("Text2", "78")
-                    drop_point = page.element("Text2", "(r => [r.x + 12, r.y + r.height / 2])(e.getBoundingClientRect())")
-                    bring(*drop_point, case["pasted"])
-                    kept = len(case["kept"])
-                    self.assertEqual(page.value("Text2"), "7" + case["kept"] + "8")
-                    # The caret after what was kept (a whole drop the browser leaves selected).
-                    self.assertEqual(page.element("Text2", "e.selectionEnd"), 1 + kept)
-                    page.key("z", CONTROL, ["undo"])
-                    self.assertEqual(page.value("Text2"), "78")
+        for case in cases["pastes"]:
+            first_line = case["kept"] if case["over_typed"] else case["kept"][len(case["typed"]):]
+            with self.subTest("drop " + repr(case["pasted"])):
+                page.type_into("Text2", "78")
+                x, y = page.element("Text2", "(r => [r.x + 12, r.y + r.height / 2])(e.getBoundingClientRect())")
+                data = {"items": [{"mimeType": "text/plain", "data": case["pasted"]}], "dragOperationsMask": 1}
+                for kind in ("dragEnter", "dragOver", "drop"):
+                    page.browser.page("Input.dispatchDragEvent", type=kind, x=x, y=y, data=data)
+                self.assertEqual(page.value("Text2"), "7" + first_line + "8")
+                # The caret after what was kept (a whole drop the browser leaves selected).
+                self.assertEqual(page.element("Text2", "e.selectionEnd"), 1 + len(first_line))
+                page.key("z", CONTROL, ["undo"])
+                self.assertEqual(page.value("Text2"), "78")
+            with self.subTest("paste " + repr(case["pasted"]) + (" over " if case["over_typed"] else " after ") +
+                              repr(case["typed"])):
+                page.type_into("Text2", cases["held_before_paste"])
+                page.type_into("Text2", case["typed"])
+                if case["over_typed"]:
+                    page.key("a", CONTROL, ["selectAll"])
+                page.browser.evaluate(f"navigator.clipboard.writeText({json.dumps(case['pasted'])})", user_gesture=True)
+                page.key("v", CONTROL, ["paste"])
+                self.assertEqual(page.value("Text2"), case["kept"])
+                self.assertEqual(page.element("Text2", "e.selectionEnd"), len(case["kept"]))
+                page.key("z", CONTROL, ["undo"])
+                self.assertEqual(page.value("Text2"), case["typed"])
 
 
 class Offline(unittest.TestCase):

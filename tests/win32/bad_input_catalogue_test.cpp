@@ -1,7 +1,6 @@
 #include <algorithm>
 
 #include "form1_window.h"
-#include "runtime/win32/clipboard.h"
 #include "runtime/win32/wide_text.h"
 #include "tests/bad_input_catalogue.h"
 #include "tests/window_cases.h"
@@ -99,25 +98,5 @@ TEST_P(CatalogueOnForm1, GivesTheRightAnswerOrOneUzbekErrorAndKeepsEverything) {
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, CatalogueOnForm1, testing::ValuesIn(bad_input::catalogue()),
                          [](const testing::TestParamInfo<Entry>& entry) { return entry.param.name; });
-
-// A paste keeps the first line, whatever ends it (Wine's own box cuts at
-// LF only and would keep "2\r3"), replaces the selection, and Ctrl+Z
-// brings back the text it replaced.
-class PasteOverASelection : public Form1Window, public testing::WithParamInterface<window_cases::Paste> {};
-
-std::wstring wide(std::u16string_view units) { return {units.begin(), units.end()}; }
-
-TEST_P(PasteOverASelection, KeepsTheFirstLineAndCtrlZUndoesIt) {
-    const HWND box = control("Text1");
-    SetWindowTextW(box, L"7");
-    SendMessageW(box, EM_SETSEL, 0, -1);
-    runtime::win32::put_on_clipboard(nullptr, wide(GetParam().pasted));
-    press_with_control('V');
-    EXPECT_EQ(wide_text_of(box), wide(GetParam().kept));
-    press_with_control('Z');
-    EXPECT_EQ(wide_text_of(box), L"7");
-}
-
-INSTANTIATE_TEST_SUITE_P(Shared, PasteOverASelection, testing::ValuesIn(window_cases::pastes));
 
 }  // namespace

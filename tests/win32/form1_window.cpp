@@ -98,6 +98,11 @@ void Form1Window::TearDown() {
     }
 }
 
+void Form1Window::reopen() {
+    TearDown();
+    SetUp();
+}
+
 HWND Form1Window::frame() const { return dynamic_cast<runtime::win32::Window&>(form->window()).handle(); }
 
 HWND Form1Window::control(std::string_view name) const {
@@ -179,15 +184,19 @@ void Form1Window::press_with_control(WORD virtual_key) const {
 
 void Form1Window::type_into(std::string_view name, std::string_view text) const { type_into(name, to_wide(text)); }
 
-// As a user types: into the focused box, character by character.
 void Form1Window::type_into(std::string_view name, std::wstring_view text) const {
     const HWND box = control(name);
     SetFocus(box);
     SetWindowTextW(box, L"");
+    type(text);
+    ASSERT_TRUE(pump_until([&] { return wide_text_of(box) == text; })) << name << " shows " << text_of(box);
+}
+
+// As a user types: character by character.
+void Form1Window::type(std::wstring_view text) const {
     for (const wchar_t unit : text) {
         send({key(0, unit, KEYEVENTF_UNICODE), key(0, unit, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP)});
     }
-    ASSERT_TRUE(pump_until([&] { return wide_text_of(box) == text; })) << name << " shows " << text_of(box);
 }
 
 void Form1Window::paste_into(std::string_view name, std::wstring_view text) const {

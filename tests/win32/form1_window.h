@@ -34,6 +34,8 @@ class Form1Window : public testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // A fresh Form1 in place of this one, as a new start of the program.
+    void reopen();
 
     HWND frame() const;
     HWND control(std::string_view name) const;
@@ -50,6 +52,8 @@ protected:
     void press_with_control(WORD key) const;
     void type_into(std::string_view name, std::string_view text) const;
     void type_into(std::string_view name, std::wstring_view text) const;  // any UTF-16 units, even lone surrogates
+    // Sends the keys that type `text` into the focused box, after what it holds.
+    void type(std::wstring_view text) const;
     // Puts the text on the clipboard and presses Ctrl+V in the emptied box.
     void paste_into(std::string_view name, std::wstring_view text) const;
     void click(std::string_view name) const;  // with the mouse, and waits for all it set off

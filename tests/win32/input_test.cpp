@@ -2,6 +2,7 @@
 
 #include "form1_window.h"
 #include "runtime/win32/clipboard.h"
+#include "runtime/win32/wide_text.h"
 #include "tests/window_cases.h"
 
 namespace {
@@ -136,6 +137,49 @@ TEST_F(Form1Window, ANewAnswerTellsScreenReadersLabel5WasRenamed) {
     EXPECT_TRUE(pump_until([&] { return renamed == control("Label5"); }));
     UnhookWinEvent(hook);
 }
+
+std::wstring wide(std::u16string_view units) { return {units.begin(), units.end()}; }
+
+}  // namespace
+
+namespace window_cases {
+
+void PrintTo(const Paste& paste, std::ostream* out) {
+    *out << "typed \"" << runtime::win32::to_utf8(wide(paste.typed)) << "\", pasted "
+         << (paste.over_typed ? "over it" : "after it");
+}
+
+}  // namespace window_cases
+
+namespace {
+
+class PastesOnForm1 : public Form1Window, public testing::WithParamInterface<window_cases::Paste> {};
+
+// The box held a number the user cleared before typing anew. A paste keeps
+// its first line, whatever ends it (Wine's own box cuts at LF only and
+// would keep "2\r3"), and Ctrl+Z takes back the paste alone, not the
+// typing before it.
+TEST_P(PastesOnForm1, KeepTheFirstLineAndCtrlZTakesBackThePasteAlone) {
+    const window_cases::Paste& paste = GetParam();
+    const HWND box = control("Text1");
+    type_into("Text1", wide(window_cases::held_before_paste));
+    press(VK_HOME);
+    press(VK_END, true);
+    press(VK_DELETE);
+    type(wide(paste.typed));
+    ASSERT_TRUE(pump_until([&] { return wide_text_of(box) == wide(paste.typed); })) << text_of(box);
+    runtime::win32::put_on_clipboard(nullptr, wide(paste.pasted));
+    if (paste.over_typed) {
+        press(VK_HOME);
+        press(VK_END, true);
+    }
+    press_with_control('V');
+    EXPECT_EQ(wide_text_of(box), wide(paste.kept));
+    press_with_control('Z');
+    EXPECT_EQ(wide_text_of(box), wide(paste.typed));
+}
+
+INSTANTIATE_TEST_SUITE_P(Shared, PastesOnForm1, testing::ValuesIn(window_cases::pastes));
 
 TEST_F(Form1Window, AThousandClicksLeaveGdiAndUserObjectCountsFlat) {
     const auto click_with = [&](const window_cases::Click& inputs) { submit(inputs.a, inputs.b); };

@@ -128,8 +128,13 @@ public:
             if (element->focused) attributes += " autofocus";
             if (element->style.kind == ControlKind::push_button) attributes += " disabled";
             markup += control_markup(element->style, element->value, element->lines, attributes) + "\n";
+            const int widest = element->style.kind == ControlKind::label
+                                   ? widest_word(element->value, [this](std::string_view text,
+                                                                        Font font) { return measure(text, font); })
+                                   : 0;
             style += "#" + std::string(element->style.name) + "{" +
-                     control_style(element->box, element->points(), measured("", element->points()).height) + "}\n";
+                     control_style(element->box, element->points(), measured("", element->points()).height, widest) +
+                     "}\n";
         }
         return "set(TENGLAMA_TITLE " + bracketed(escaped(caption_)) + ")\nset(TENGLAMA_FORM_WIDTH " +
                std::to_string(client_.width) + ")\nset(TENGLAMA_FORM " + bracketed(markup) +
