@@ -3,12 +3,12 @@
 #include <cmath>
 #include <string>
 
-#include "runtime/numbers/numbers.h"
+#include "numbers/numbers.h"
 
 namespace {
 
-using runtime::NumberFault;
-using runtime::read_number;
+using numbers::Fault;
+using numbers::read_number;
 
 struct Accepted {
     std::string text;
@@ -18,8 +18,8 @@ struct Accepted {
 class AcceptedText : public testing::TestWithParam<Accepted> {};
 
 TEST_P(AcceptedText, ReadsTheNearestDouble) {
-    const runtime::Number read = read_number(GetParam().text);
-    ASSERT_EQ(read.fault, NumberFault::none) << GetParam().text;
+    const numbers::Number read = read_number(GetParam().text);
+    ASSERT_EQ(read.fault, Fault::none) << GetParam().text;
     const double value = read.value;
     EXPECT_EQ(value, GetParam().value) << GetParam().text;
     EXPECT_EQ(std::signbit(value), std::signbit(GetParam().value)) << GetParam().text;
@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct Rejected {
     std::string text;
-    NumberFault fault;
+    Fault fault;
 };
 
 class RejectedText : public testing::TestWithParam<Rejected> {};
@@ -95,41 +95,37 @@ TEST_P(RejectedText, GivesTheReason) {
 INSTANTIATE_TEST_SUITE_P(
     Reject, RejectedText,
     testing::Values(
-        Rejected{"", NumberFault::empty}, Rejected{" \t\xC2\xA0 ", NumberFault::empty},
-        Rejected{"abc", NumberFault::not_a_number}, Rejected{" 12abc ", NumberFault::not_a_number},
-        Rejected{"0x10", NumberFault::not_a_number}, Rejected{"inf", NumberFault::not_a_number},
-        Rejected{"nan", NumberFault::not_a_number}, Rejected{"1,000.5", NumberFault::not_a_number},
-        Rejected{"1..2", NumberFault::not_a_number}, Rejected{"--1", NumberFault::not_a_number},
-        Rejected{".", NumberFault::not_a_number}, Rejected{"-", NumberFault::not_a_number},
-        Rejected{"1e", NumberFault::not_a_number}, Rejected{"e5", NumberFault::not_a_number},
-        Rejected{"1e+", NumberFault::not_a_number},
+        Rejected{"", Fault::empty}, Rejected{" \t\xC2\xA0 ", Fault::empty}, Rejected{"abc", Fault::not_a_number},
+        Rejected{" 12abc ", Fault::not_a_number}, Rejected{"0x10", Fault::not_a_number},
+        Rejected{"inf", Fault::not_a_number}, Rejected{"nan", Fault::not_a_number},
+        Rejected{"1,000.5", Fault::not_a_number}, Rejected{"1..2", Fault::not_a_number},
+        Rejected{"--1", Fault::not_a_number}, Rejected{".", Fault::not_a_number}, Rejected{"-", Fault::not_a_number},
+        Rejected{"1e", Fault::not_a_number}, Rejected{"e5", Fault::not_a_number}, Rejected{"1e+", Fault::not_a_number},
         Rejected{std::string("1\0"
                              "2",
                              3),
-                 NumberFault::not_a_number},
-        Rejected{"\xEF\xBC\x91", NumberFault::not_a_number},  // full-width 1
-        Rejected{"1//2", NumberFault::not_a_number}, Rejected{"1/2/3", NumberFault::not_a_number},
-        Rejected{"/2", NumberFault::not_a_number}, Rejected{"2/", NumberFault::not_a_number},
-        Rejected{"1/-2", NumberFault::not_a_number}, Rejected{"1e2/3", NumberFault::not_a_number},
-        Rejected{"1 / 2", NumberFault::not_a_number}, Rejected{"1,5 1/2", NumberFault::not_a_number},
-        Rejected{"1  1/2", NumberFault::not_a_number}, Rejected{"1/1 000", NumberFault::not_a_number},
-        Rejected{"- 1/2", NumberFault::not_a_number}, Rejected{"- 5", NumberFault::not_a_number},
-        Rejected{"12 abc", NumberFault::not_a_number}, Rejected{"1 000 00x", NumberFault::not_a_number},
-        Rejected{"1 ,5", NumberFault::not_a_number}, Rejected{"1/0", NumberFault::zero_denominator},
-        Rejected{"-0/0,00", NumberFault::zero_denominator}, Rejected{"12 3/0", NumberFault::zero_denominator},
-        Rejected{"1 3/2", NumberFault::improper_fraction}, Rejected{"1 2/2", NumberFault::improper_fraction},
-        Rejected{"1 0/3", NumberFault::improper_fraction}, Rejected{"1 000/3", NumberFault::improper_fraction},
-        Rejected{"1 00", NumberFault::bad_group}, Rejected{"12 34", NumberFault::bad_group},
-        Rejected{"1234 567", NumberFault::bad_group}, Rejected{"1 0000", NumberFault::bad_group},
-        Rejected{"1 000 00,5", NumberFault::bad_group}, Rejected{"12 34 1/2", NumberFault::bad_group},
-        Rejected{"1" + std::string(400, '0') + "/3", NumberFault::too_large},
-        Rejected{"1/3" + std::string(400, '0'), NumberFault::too_small}, Rejected{"1e400", NumberFault::too_large},
-        Rejected{"-1e99999999999999999999", NumberFault::too_large}, Rejected{"1e-400", NumberFault::too_small},
-        Rejected{"0.0000001e-320", NumberFault::too_small},
+                 Fault::not_a_number},
+        Rejected{"\xEF\xBC\x91", Fault::not_a_number},  // full-width 1
+        Rejected{"1//2", Fault::not_a_number}, Rejected{"1/2/3", Fault::not_a_number},
+        Rejected{"/2", Fault::not_a_number}, Rejected{"2/", Fault::not_a_number}, Rejected{"1/-2", Fault::not_a_number},
+        Rejected{"1e2/3", Fault::not_a_number}, Rejected{"1 / 2", Fault::not_a_number},
+        Rejected{"1,5 1/2", Fault::not_a_number}, Rejected{"1  1/2", Fault::not_a_number},
+        Rejected{"1/1 000", Fault::not_a_number}, Rejected{"- 1/2", Fault::not_a_number},
+        Rejected{"- 5", Fault::not_a_number}, Rejected{"12 abc", Fault::not_a_number},
+        Rejected{"1 000 00x", Fault::not_a_number}, Rejected{"1 ,5", Fault::not_a_number},
+        Rejected{"1/0", Fault::zero_denominator}, Rejected{"-0/0,00", Fault::zero_denominator},
+        Rejected{"12 3/0", Fault::zero_denominator}, Rejected{"1 3/2", Fault::improper_fraction},
+        Rejected{"1 2/2", Fault::improper_fraction}, Rejected{"1 0/3", Fault::improper_fraction},
+        Rejected{"1 000/3", Fault::improper_fraction}, Rejected{"1 00", Fault::bad_group},
+        Rejected{"12 34", Fault::bad_group}, Rejected{"1234 567", Fault::bad_group},
+        Rejected{"1 0000", Fault::bad_group}, Rejected{"1 000 00,5", Fault::bad_group},
+        Rejected{"12 34 1/2", Fault::bad_group}, Rejected{"1" + std::string(400, '0') + "/3", Fault::too_large},
+        Rejected{"1/3" + std::string(400, '0'), Fault::too_small}, Rejected{"1e400", Fault::too_large},
+        Rejected{"-1e99999999999999999999", Fault::too_large}, Rejected{"1e-400", Fault::too_small},
+        Rejected{"0.0000001e-320", Fault::too_small},
         // Subnormal: fewer significant bits than 15 digits need.
-        Rejected{"4.9406564584124654e-324", NumberFault::too_small},
-        Rejected{"-2.225073858507201e-308", NumberFault::too_small},
+        Rejected{"4.9406564584124654e-324", Fault::too_small}, Rejected{"-2.225073858507201e-308", Fault::too_small},
         // Nearer the largest subnormal than the least normal double: rounded as a subnormal.
-        Rejected{"2.225073858507201083e-308", NumberFault::too_small}));
+        Rejected{"2.225073858507201083e-308", Fault::too_small}));
 
 }  // namespace

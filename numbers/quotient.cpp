@@ -1,4 +1,4 @@
-#include "runtime/numbers/quotient.h"
+#include "numbers/quotient.h"
 
 #include <algorithm>
 #include <bit>
@@ -8,12 +8,9 @@
 #include <limits>
 #include <optional>
 
-#include "runtime/error.h"
-#include "runtime/messages.h"
-#include "runtime/numbers/natural.h"
-#include "runtime/numbers/numbers.h"
+#include "numbers/natural.h"
 
-namespace runtime {
+namespace numbers {
 namespace {
 
 constexpr std::uint64_t smallest_significand = 100'000'000'000'000;  // 15 digits
@@ -83,9 +80,6 @@ std::optional<Decimal> short_quotient(Binary top, Binary bottom, bool negative) 
 }  // namespace
 
 Decimal round_quotient(double dividend, double divisor) {
-    if (!std::isnormal(divisor) || (!std::isnormal(dividend) && dividend != 0.0)) {
-        throw Error(messages::internal_fault("to_text: not a finite normal number"));
-    }
     if (dividend == 0.0) return {};
     const Binary top = split(dividend);
     const Binary bottom = split(divisor);
@@ -134,6 +128,4 @@ double nearest_double(Natural numerator, Natural denominator) {
     return std::ldexp(static_cast<double>(mantissa), dropped - shift);
 }
 
-Number divide(double dividend, double divisor) { return in_range(dividend / divisor, dividend != 0.0); }
-
-}  // namespace runtime
+}  // namespace numbers
