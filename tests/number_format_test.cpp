@@ -50,8 +50,10 @@ INSTANTIATE_TEST_SUITE_P(
         // the last digit of the first two would be 8 and 9.
         Divided{14, 27, "0,518518518518519"}, Divided{57, -13, "-4,38461538461538"}, Divided{-0.0, 3, "0"},
         Divided{1e-300, 3, "3,33333333333333E-301"},
-        // Logarithms put this one below 10 at first.
-        Divided{7.9, 0.79, "10"},
+        // Logarithms put these a digit too far at first: 16 digits, divided
+        // again for 15 rather than rounded (the second would show
+        // 100000000000000,1).
+        Divided{7.9, 0.79, "10"}, Divided{31000000000000016, 31, "1E+15"},
         // Exactly halfway: to the even digit.
         Divided{1000000000000005, 1, "1E+15"}, Divided{-1000000000000015, 1, "-1,00000000000002E+15"},
         // The same where the long division decides (600 is no power of two).
