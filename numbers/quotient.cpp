@@ -118,11 +118,11 @@ double nearest_double(Natural numerator, Natural denominator) {
     // whose last bit is 2^-1074), the rest and the remainder deciding.
     const int shift = 63 - (numerator.bit_width() - denominator.bit_width());
     (shift > 0 ? numerator : denominator).shift_left(std::abs(shift));
-    const std::uint64_t quotient = divide(numerator, denominator);
-    const int dropped = std::max(static_cast<int>(std::bit_width(quotient)) - 53, shift - 1074);
+    const std::uint64_t scaled = divide(numerator, denominator);
+    const int dropped = std::max(static_cast<int>(std::bit_width(scaled)) - 53, shift - 1074);
     if (dropped > 64) return 0;  // below half the least subnormal
-    std::uint64_t mantissa = dropped == 64 ? 0 : quotient >> dropped;
-    const std::uint64_t rest = dropped == 64 ? quotient : quotient & ((std::uint64_t{1} << dropped) - 1);
+    std::uint64_t mantissa = dropped == 64 ? 0 : scaled >> dropped;
+    const std::uint64_t rest = dropped == 64 ? scaled : scaled & ((std::uint64_t{1} << dropped) - 1);
     const std::uint64_t half = std::uint64_t{1} << (dropped - 1);
     if (rest > half || (rest == half && (!numerator.is_zero() || mantissa % 2 == 1))) ++mantissa;
     return std::ldexp(static_cast<double>(mantissa), dropped - shift);

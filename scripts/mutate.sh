@@ -74,7 +74,7 @@ numbers/write.cpp @@ in_range(dividend / divisor, @@ in_range(dividend * divisor
 numbers/write.cpp @@ divisor, dividend != 0.0) @@ divisor, dividend == 0.0)
 numbers/quotient.cpp @@ if (numerator.is_zero()) return 0; @@ if (numerator.is_zero()) return 1;
 numbers/quotient.cpp @@ const int shift = 63 - @@ const int shift = 64 -
-numbers/quotient.cpp @@ std::bit_width(quotient)) - 53, @@ std::bit_width(quotient)) - 52,
+numbers/quotient.cpp @@ std::bit_width(scaled)) - 53, @@ std::bit_width(scaled)) - 52,
 numbers/quotient.cpp @@ shift - 1074); @@ shift - 1080);
 numbers/quotient.cpp @@ if (rest > half || @@ if (rest >= half ||
 numbers/quotient.cpp @@ (!numerator.is_zero() || mantissa % 2 == 1) @@ (mantissa % 2 == 1)
