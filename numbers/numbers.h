@@ -13,7 +13,7 @@ namespace numbers {
 // a user may not guess: a fraction over zero, a mixed number whose fraction
 // is not proper (more than 0, less than 1), digit groups of other than
 // three. bad_operand is the caller's fault, never the user's: a division
-// by zero or by a number no reading gives.
+// by zero, or of or by a number that no reading gives.
 enum class Fault {
     none,
     empty,
