@@ -13,8 +13,8 @@
 #include "fuzz/reference_reading.h"
 #include "fuzz/unicode_data.h"
 #include "fuzz/utf8.h"
+#include "numbers/numbers.h"
 #include "runtime/error.h"
-#include "runtime/numbers/numbers.h"
 #include "runtime/text/quote.h"
 #include "runtime/text/utf16.h"
 #include "solver/messages.h"
@@ -111,8 +111,7 @@ std::vector<std::string_view> verdicts(const Reading& reading, std::string_view 
 }
 
 void check_input_error(std::string_view message, Coefficient which, std::string_view typed, const Reading& reading) {
-    if (reading.kind == Kind::empty &&
-        message == solver::messages::coefficient_fault(which, runtime::NumberFault::empty, ""))
+    if (reading.kind == Kind::empty && message == solver::messages::coefficient_fault(which, numbers::Fault::empty, ""))
         return;
     const std::string subject = which == Coefficient::a ? "a ning qiymati " : "b ning qiymati ";
     for (const std::string_view verdict : verdicts(reading, message)) {
@@ -210,7 +209,7 @@ std::optional<long double> rounded_quotient(double b, double a) {
 // reference's nearest double, or near its value where it knows only that.
 double taken_value(const Reading& reading, std::string_view text, std::string_view answer) {
     require(!surely_refused(reading), "an answer comes only from two numbers", answer);
-    const double value = runtime::read_number(text).value;
+    const double value = numbers::read_number(text).value;
     if (reading.value) {
         require(value == *reading.value, "a number is read as the double nearest to it", answer);
     } else if (reading.approximate) {
@@ -232,8 +231,8 @@ std::string with_point(std::string_view number) {
 void check_pasted_back(std::string_view number, std::string_view answer) {
     const double nearest = std::strtod(with_point(number).c_str(), nullptr);
     if (!std::isnormal(nearest)) return;
-    const runtime::Number pasted = runtime::read_number(number);
-    require(pasted.fault == runtime::NumberFault::none && pasted.value == nearest,
+    const numbers::Number pasted = numbers::read_number(number);
+    require(pasted.fault == numbers::Fault::none && pasted.value == nearest,
             "an answer pasted into a box reads as itself", answer);
     const Reading reference = read_reference(number);
     require(reference.value == nearest, "the reference reads an answer as itself", answer);

@@ -19,7 +19,6 @@ run=(
 )
 test=(
   libgtest-dev googletest                            # GoogleTest: Linux package, sources for mingw-w64
-  locales                                            # the comma-separator locale the number tests make
   ccache                                             # one compiler cache for the test command's many builds
   g++-mingw-w64-i686 g++-mingw-w64-x86-64            # the Windows program
   wine wine64                                        # running it here (32-bit Wine: its own step, below)

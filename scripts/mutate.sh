@@ -22,103 +22,105 @@ target_share=90
 
 # FILE @@ TEXT @@ REPLACEMENT
 mutants=$(cat <<'LIST'
-runtime/numbers/read.cpp @@ "\xE2\x80\xAF", "\xE2\x81\x9F", "\xE3\x80\x80"}; @@ "\xE2\x80\xAF", "\xE2\x81\x9F", " "};
-runtime/numbers/read.cpp @@ && text.ends_with(space)) { @@ && text.ends_with(space) && space.size() == 1) {
-runtime/numbers/read.cpp @@ static_cast<unsigned char>(c) >= 0x80; @@ static_cast<unsigned char>(c) >= 0xFF;
-runtime/numbers/read.cpp @@ "\xE2\x80\xAF", "\xE2\x80\x89"}; @@ "\xE2\x80\xAF", " "};
-runtime/numbers/read.cpp @@ return c >= '0' && c <= '9'; @@ return c >= '0' && c < '9';
-runtime/numbers/read.cpp @@ return c >= '0' && c <= '9'; @@ return c > '0' && c <= '9';
-runtime/numbers/read.cpp @@ consume(text, "-") || consume(text, minus_sign) @@ consume(text, "-")
-runtime/numbers/read.cpp @@ consume(text, "+"); @@ ;
-runtime/numbers/read.cpp @@ well_grouped = well_grouped && group.size() == 3; @@ well_grouped = well_grouped && group.size() >= 2;
-runtime/numbers/read.cpp @@ if (grouped && first.size() > 3) @@ if (grouped && first.size() > 4)
-runtime/numbers/read.cpp @@ while (!first.empty() && consume_any @@ while (consume_any
-runtime/numbers/read.cpp @@ if (group.empty()) return false; @@ if (group.empty()) break;
-runtime/numbers/read.cpp @@ if (!consume(text, ".") && !consume(text, ",")) return; @@ if (!consume(text, ".")) return;
-runtime/numbers/read.cpp @@ return text.empty() && !number.digits.empty(); @@ return text.empty();
-runtime/numbers/read.cpp @@ return text.empty() && !number.digits.empty(); @@ return !number.digits.empty();
-runtime/numbers/read.cpp @@ consume(text, "e") || consume(text, "E") @@ consume(text, "e")
-runtime/numbers/read.cpp @@ negative ? -exponent_value(digits) @@ negative ? exponent_value(digits)
-runtime/numbers/read.cpp @@ (digit - '0'), 1'000'000'000); @@ (digit - '0'), 100);
-runtime/numbers/read.cpp @@ if (digits.empty()) return {0, NumberFault::not_a_number}; @@ ;
-runtime/numbers/read.cpp @@ if (!text.empty() || mantissa.digits.empty()) @@ if (!text.empty())
-runtime/numbers/read.cpp @@ scale = exponent - static_cast<std::int64_t>(mantissa.decimals); @@ scale = exponent;
-runtime/numbers/read.cpp @@ if (magnitude > 310) @@ if (magnitude > 300)
-runtime/numbers/read.cpp @@ if (magnitude < -330) @@ if (magnitude < -300)
-runtime/numbers/read.cpp @@ if (digits.size() <= 15 && @@ if (digits.size() <= 18 &&
-runtime/numbers/read.cpp @@ return scale < 0 ? exact / powers @@ return scale < 0 ? exact * powers
-runtime/numbers/read.cpp @@ (scale < 0 ? bottom : top) @@ (scale > 0 ? bottom : top)
-runtime/numbers/read.cpp @@ mantissa.digits.find_first_not_of('0') != std::string::npos; @@ true;
-runtime/numbers/read.cpp @@ (cut == std::string_view::npos || at > cut) @@ cut == std::string_view::npos
-runtime/numbers/read.cpp @@ const bool mixed = cut != std::string_view::npos; @@ const bool mixed = false;
-runtime/numbers/read.cpp @@ || whole.empty() || @@ ||
-runtime/numbers/read.cpp @@ || !whole_text.empty())) { @@ )) {
-runtime/numbers/read.cpp @@ if (bottom.is_zero()) return @@ if (!bottom.is_zero()) return
-runtime/numbers/read.cpp @@ bottom.multiply_by_power_of_ten(static_cast<int>(numerator.decimals)); @@ bottom.multiply_by_power_of_ten(static_cast<int>(denominator.decimals));
-runtime/numbers/read.cpp @@ top.multiply_by_power_of_ten(static_cast<int>(denominator.decimals)); @@ top.multiply_by_power_of_ten(0);
-runtime/numbers/read.cpp @@ compare(top, bottom) >= 0 @@ compare(top, bottom) > 0
-runtime/numbers/read.cpp @@ if (top.is_zero() || compare @@ if (compare
-runtime/numbers/read.cpp @@ whole_part.multiply(bottom); @@ whole_part.multiply(1);
-runtime/numbers/read.cpp @@ top.add(whole_part); @@ top.add(Natural());
-runtime/numbers/read.cpp @@ const bool nonzero = !top.is_zero(); @@ const bool nonzero = true;
-runtime/numbers/read.cpp @@ if (negative) read.value @@ if (!negative) read.value
-runtime/numbers/read.cpp @@ return {0, NumberFault::empty}; @@ return {0, NumberFault::not_a_number};
-runtime/numbers/read.cpp @@ if (std::isinf(value)) @@ if (std::isnan(value))
-runtime/numbers/read.cpp @@ return {0, NumberFault::too_large}; @@ return {0, NumberFault::too_small};
-runtime/numbers/read.cpp @@ if (stands_for_nonzero && std::abs(value) @@ if (stands_for_nonzero || std::abs(value)
-runtime/numbers/read.cpp @@ std::abs(value) < std @@ value < std
-runtime/numbers/read.cpp @@ std::abs(value) < std @@ std::abs(value) <= std
-runtime/numbers/read.cpp @@ std::numeric_limits<double>::min() @@ std::numeric_limits<double>::denorm_min()
-runtime/numbers/read.cpp @@ return {0, NumberFault::too_small}; @@ return {0, NumberFault::too_large};
-runtime/numbers/quotient.cpp @@ in_range(dividend / divisor, @@ in_range(dividend * divisor,
-runtime/numbers/quotient.cpp @@ divisor, dividend != 0.0) @@ divisor, dividend == 0.0)
-runtime/numbers/quotient.cpp @@ if (numerator.is_zero()) return 0; @@ if (numerator.is_zero()) return 1;
-runtime/numbers/quotient.cpp @@ const int shift = 63 - @@ const int shift = 64 -
-runtime/numbers/quotient.cpp @@ std::bit_width(quotient)) - 53, @@ std::bit_width(quotient)) - 52,
-runtime/numbers/quotient.cpp @@ shift - 1074); @@ shift - 1080);
-runtime/numbers/quotient.cpp @@ if (rest > half || @@ if (rest >= half ||
-runtime/numbers/quotient.cpp @@ (!numerator.is_zero() || mantissa % 2 == 1) @@ (mantissa % 2 == 1)
-runtime/numbers/quotient.cpp @@ mantissa % 2 == 1 @@ mantissa % 2 == 0
-runtime/numbers/quotient.cpp @@ dropped - shift); @@ dropped + shift);
-runtime/numbers/natural.cpp @@ std::min<std::size_t>(9, digits.size()) @@ std::min<std::size_t>(10, digits.size())
-runtime/numbers/natural.cpp @@ factor *= 10; @@ factor *= 9;
-runtime/numbers/natural.cpp @@ return 32 * static_cast<int>(words_.size() - 1) @@ return 31 * static_cast<int>(words_.size() - 1)
-runtime/numbers/natural.cpp @@ * factor.words_[k] + product[i + k]; @@ * factor.words_[k];
-runtime/numbers/natural.cpp @@ words_.resize(other.words_.size(), 0); @@ words_.resize(words_.size(), 0);
-runtime/numbers/natural.cpp @@ shift_left(n); @@ shift_left(0);
-runtime/numbers/write.cpp @@ decimal_comma = ","; @@ decimal_comma = ".";
-runtime/numbers/write.cpp @@ constexpr int significant_digits = 15; @@ constexpr int significant_digits = 16;
-runtime/numbers/write.cpp @@ if (digits.size() < 2) text += '0'; @@ if (digits.size() < 1) text += '0';
-runtime/numbers/write.cpp @@ exponent < 0 ? "E-" : "E+" @@ exponent > 0 ? "E-" : "E+"
-runtime/numbers/write.cpp @@ if (number.significand == 0) return "0"; @@ if (number.significand == 1) return "0";
-runtime/numbers/write.cpp @@ while (digits.size() > 1 && @@ while (digits.size() > 2 &&
-runtime/numbers/write.cpp @@ number.negative ? "-" : "" @@ number.negative ? "" : ""
-runtime/numbers/write.cpp @@ exponent >= -4 && @@ exponent > -4 &&
-runtime/numbers/write.cpp @@ && exponent < significant_digits @@ && exponent <= significant_digits
-runtime/numbers/write.cpp @@ if (exponent < 0) { @@ if (exponent <= 0) {
-runtime/numbers/write.cpp @@ if (digits.size() <= integer_digits) { @@ if (digits.size() < integer_digits) {
-runtime/numbers/write.cpp @@ if (digits.size() > 1) text.append(decimal_comma) @@ if (digits.size() > 0) text.append(decimal_comma)
-runtime/numbers/quotient.cpp @@ (!std::isnormal(dividend) && dividend != 0.0) @@ !std::isfinite(dividend)
-runtime/numbers/quotient.cpp @@ if (dividend == 0.0) return {}; @@ if (dividend < 0.0) return {};
-runtime/numbers/quotient.cpp @@ smallest_significand = 100'000'000'000'000; @@ smallest_significand = 10'000'000'000'000;
-runtime/numbers/quotient.cpp @@ if (significand >= 10 * smallest_significand) { @@ if (significand > 10 * smallest_significand) {
-runtime/numbers/quotient.cpp @@ if (half > 0 || (half == 0 && significand % 2 == 1)) @@ if (half >= 0)
-runtime/numbers/quotient.cpp @@ (half == 0 && significand % 2 == 1) @@ (half == 0 && significand % 2 == 0)
-runtime/numbers/quotient.cpp @@ if (top.mantissa % bottom.mantissa != 0) return std::nullopt; @@ ;
-runtime/numbers/quotient.cpp @@ twice_rest > unit || @@ twice_rest >= unit ||
-runtime/numbers/quotient.cpp @@ (twice_rest == unit && significand % 2 == 1) @@ (twice_rest == unit)
-runtime/numbers/quotient.cpp @@ whole *= 5; @@ whole *= 2;
-runtime/numbers/quotient.cpp @@ return rounded(negative, whole, twos); @@ return rounded(negative, whole, 0);
-runtime/numbers/quotient.cpp @@ numerator.shift_left(1); @@ numerator.shift_left(0);
-runtime/numbers/quotient.cpp @@ if (significand == 10 * smallest_significand) { @@ if (significand > 10 * smallest_significand) {
-runtime/numbers/quotient.cpp @@ std::signbit(dividend) != std::signbit(divisor) @@ std::signbit(dividend) == std::signbit(divisor)
-runtime/numbers/quotient.cpp @@ exponent < 0 ? numerator : denominator @@ exponent > 0 ? numerator : denominator
-runtime/numbers/natural.cpp @@ i < std::min(n, 13) @@ i < std::min(n, 14)
-runtime/numbers/natural.cpp @@ for (; n > 0; n -= 13) @@ for (; n > 0; n -= 12)
-runtime/numbers/natural.cpp @@ compare(numerator, unit) >= 0 @@ compare(numerator, unit) > 0
-runtime/numbers/natural.cpp @@ borrow = words_[i] < taken ? 1 : 0; @@ borrow = words_[i] <= taken ? 1 : 0;
-runtime/numbers/natural.cpp @@ left.words_.size() < right.words_.size() ? -1 : 1; @@ left.words_.size() > right.words_.size() ? -1 : 1;
-runtime/numbers/natural.cpp @@ multiply(std::uint32_t{1} << (bits % 32)); @@ multiply(std::uint32_t{1} << (bits % 31));
+numbers/read.cpp @@ "\xE2\x80\xAF", "\xE2\x81\x9F", "\xE3\x80\x80"}; @@ "\xE2\x80\xAF", "\xE2\x81\x9F", " "};
+numbers/read.cpp @@ && text.ends_with(space)) { @@ && text.ends_with(space) && space.size() == 1) {
+numbers/read.cpp @@ static_cast<unsigned char>(c) >= 0x80; @@ static_cast<unsigned char>(c) >= 0xFF;
+numbers/read.cpp @@ "\xE2\x80\xAF", "\xE2\x80\x89"}; @@ "\xE2\x80\xAF", " "};
+numbers/read.cpp @@ return c >= '0' && c <= '9'; @@ return c >= '0' && c < '9';
+numbers/read.cpp @@ return c >= '0' && c <= '9'; @@ return c > '0' && c <= '9';
+numbers/read.cpp @@ consume(text, "-") || consume(text, minus_sign) @@ consume(text, "-")
+numbers/read.cpp @@ consume(text, "+"); @@ ;
+numbers/read.cpp @@ well_grouped = well_grouped && group.size() == 3; @@ well_grouped = well_grouped && group.size() >= 2;
+numbers/read.cpp @@ if (grouped && first.size() > 3) @@ if (grouped && first.size() > 4)
+numbers/read.cpp @@ while (!first.empty() && consume_any @@ while (consume_any
+numbers/read.cpp @@ if (group.empty()) return false; @@ if (group.empty()) break;
+numbers/read.cpp @@ if (!consume(text, ".") && !consume(text, ",")) return; @@ if (!consume(text, ".")) return;
+numbers/read.cpp @@ return text.empty() && !number.digits.empty(); @@ return text.empty();
+numbers/read.cpp @@ return text.empty() && !number.digits.empty(); @@ return !number.digits.empty();
+numbers/read.cpp @@ consume(text, "e") || consume(text, "E") @@ consume(text, "e")
+numbers/read.cpp @@ negative ? -exponent_value(digits) @@ negative ? exponent_value(digits)
+numbers/read.cpp @@ (digit - '0'), 1'000'000'000); @@ (digit - '0'), 100);
+numbers/read.cpp @@ if (digits.empty()) return {0, Fault::not_a_number}; @@ ;
+numbers/read.cpp @@ if (!text.empty() || mantissa.digits.empty()) @@ if (!text.empty())
+numbers/read.cpp @@ scale = exponent - static_cast<std::int64_t>(mantissa.decimals); @@ scale = exponent;
+numbers/read.cpp @@ if (magnitude > 310) @@ if (magnitude > 300)
+numbers/read.cpp @@ if (magnitude < -330) @@ if (magnitude < -300)
+numbers/read.cpp @@ if (digits.size() <= 15 && @@ if (digits.size() <= 18 &&
+numbers/read.cpp @@ return scale < 0 ? exact / powers @@ return scale < 0 ? exact * powers
+numbers/read.cpp @@ (scale < 0 ? bottom : top) @@ (scale > 0 ? bottom : top)
+numbers/read.cpp @@ mantissa.digits.find_first_not_of('0') != std::string::npos; @@ true;
+numbers/read.cpp @@ (cut == std::string_view::npos || at > cut) @@ cut == std::string_view::npos
+numbers/read.cpp @@ const bool mixed = cut != std::string_view::npos; @@ const bool mixed = false;
+numbers/read.cpp @@ || whole.empty() || @@ ||
+numbers/read.cpp @@ || !whole_text.empty())) { @@ )) {
+numbers/read.cpp @@ if (bottom.is_zero()) return @@ if (!bottom.is_zero()) return
+numbers/read.cpp @@ bottom.multiply_by_power_of_ten(static_cast<int>(numerator.decimals)); @@ bottom.multiply_by_power_of_ten(static_cast<int>(denominator.decimals));
+numbers/read.cpp @@ top.multiply_by_power_of_ten(static_cast<int>(denominator.decimals)); @@ top.multiply_by_power_of_ten(0);
+numbers/read.cpp @@ compare(top, bottom) >= 0 @@ compare(top, bottom) > 0
+numbers/read.cpp @@ if (top.is_zero() || compare @@ if (compare
+numbers/read.cpp @@ whole_part.multiply(bottom); @@ whole_part.multiply(1);
+numbers/read.cpp @@ top.add(whole_part); @@ top.add(Natural());
+numbers/read.cpp @@ const bool nonzero = !top.is_zero(); @@ const bool nonzero = true;
+numbers/read.cpp @@ if (negative) read.value @@ if (!negative) read.value
+numbers/read.cpp @@ return {0, Fault::empty}; @@ return {0, Fault::not_a_number};
+numbers/read.cpp @@ if (std::isinf(value)) @@ if (std::isnan(value))
+numbers/read.cpp @@ return {0, Fault::too_large}; @@ return {0, Fault::too_small};
+numbers/read.cpp @@ if (stands_for_nonzero && std::abs(value) @@ if (stands_for_nonzero || std::abs(value)
+numbers/read.cpp @@ std::abs(value) < std @@ value < std
+numbers/read.cpp @@ std::abs(value) < std @@ std::abs(value) <= std
+numbers/read.cpp @@ std::numeric_limits<double>::min() @@ std::numeric_limits<double>::denorm_min()
+numbers/read.cpp @@ return {0, Fault::too_small}; @@ return {0, Fault::too_large};
+numbers/write.cpp @@ in_range(dividend / divisor, @@ in_range(dividend * divisor,
+numbers/write.cpp @@ divisor, dividend != 0.0) @@ divisor, dividend == 0.0)
+numbers/quotient.cpp @@ if (numerator.is_zero()) return 0; @@ if (numerator.is_zero()) return 1;
+numbers/quotient.cpp @@ const int shift = 63 - @@ const int shift = 64 -
+numbers/quotient.cpp @@ std::bit_width(scaled)) - 53, @@ std::bit_width(scaled)) - 52,
+numbers/quotient.cpp @@ shift - 1074); @@ shift - 1080);
+numbers/quotient.cpp @@ if (rest > half || @@ if (rest >= half ||
+numbers/quotient.cpp @@ (!numerator.is_zero() || mantissa % 2 == 1) @@ (mantissa % 2 == 1)
+numbers/quotient.cpp @@ mantissa % 2 == 1 @@ mantissa % 2 == 0
+numbers/quotient.cpp @@ dropped - shift); @@ dropped + shift);
+numbers/natural.cpp @@ std::min<std::size_t>(9, digits.size()) @@ std::min<std::size_t>(10, digits.size())
+numbers/natural.cpp @@ factor *= 10; @@ factor *= 9;
+numbers/natural.cpp @@ return 32 * static_cast<int>(words_.size() - 1) @@ return 31 * static_cast<int>(words_.size() - 1)
+numbers/natural.cpp @@ * factor.words_[k] + product[i + k]; @@ * factor.words_[k];
+numbers/natural.cpp @@ words_.resize(other.words_.size(), 0); @@ words_.resize(words_.size(), 0);
+numbers/natural.cpp @@ shift_left(n); @@ shift_left(0);
+numbers/write.cpp @@ decimal_comma = ","; @@ decimal_comma = ".";
+numbers/write.cpp @@ constexpr int significant_digits = 15; @@ constexpr int significant_digits = 16;
+numbers/write.cpp @@ if (digits.size() < 2) text += '0'; @@ if (digits.size() < 1) text += '0';
+numbers/write.cpp @@ exponent < 0 ? "E-" : "E+" @@ exponent > 0 ? "E-" : "E+"
+numbers/write.cpp @@ if (number.significand == 0) return "0"; @@ if (number.significand == 1) return "0";
+numbers/write.cpp @@ while (digits.size() > 1 && @@ while (digits.size() > 2 &&
+numbers/write.cpp @@ number.negative ? "-" : "" @@ number.negative ? "" : ""
+numbers/write.cpp @@ exponent >= -4 && @@ exponent > -4 &&
+numbers/write.cpp @@ && exponent < significant_digits @@ && exponent <= significant_digits
+numbers/write.cpp @@ if (exponent < 0) { @@ if (exponent <= 0) {
+numbers/write.cpp @@ if (digits.size() <= integer_digits) { @@ if (digits.size() < integer_digits) {
+numbers/write.cpp @@ if (digits.size() > 1) text.append(decimal_comma) @@ if (digits.size() > 0) text.append(decimal_comma)
+numbers/write.cpp @@ (!std::isnormal(dividend) && dividend != 0.0) @@ !std::isfinite(dividend)
+numbers/write.cpp @@ if (!std::isnormal(divisor) || @@ if (
+numbers/write.cpp @@ return {{}, divided.fault}; @@ return {{}, Fault::too_small};
+numbers/quotient.cpp @@ if (dividend == 0.0) return {}; @@ if (dividend < 0.0) return {};
+numbers/quotient.cpp @@ smallest_significand = 100'000'000'000'000; @@ smallest_significand = 10'000'000'000'000;
+numbers/quotient.cpp @@ if (significand >= 10 * smallest_significand) { @@ if (significand > 10 * smallest_significand) {
+numbers/quotient.cpp @@ if (half > 0 || (half == 0 && significand % 2 == 1)) @@ if (half >= 0)
+numbers/quotient.cpp @@ (half == 0 && significand % 2 == 1) @@ (half == 0 && significand % 2 == 0)
+numbers/quotient.cpp @@ if (top.mantissa % bottom.mantissa != 0) return std::nullopt; @@ ;
+numbers/quotient.cpp @@ twice_rest > unit || @@ twice_rest >= unit ||
+numbers/quotient.cpp @@ (twice_rest == unit && significand % 2 == 1) @@ (twice_rest == unit)
+numbers/quotient.cpp @@ whole *= 5; @@ whole *= 2;
+numbers/quotient.cpp @@ return rounded(negative, whole, twos); @@ return rounded(negative, whole, 0);
+numbers/quotient.cpp @@ numerator.shift_left(1); @@ numerator.shift_left(0);
+numbers/quotient.cpp @@ if (significand == 10 * smallest_significand) { @@ if (significand > 10 * smallest_significand) {
+numbers/quotient.cpp @@ std::signbit(dividend) != std::signbit(divisor) @@ std::signbit(dividend) == std::signbit(divisor)
+numbers/quotient.cpp @@ exponent < 0 ? numerator : denominator @@ exponent > 0 ? numerator : denominator
+numbers/natural.cpp @@ i < std::min(n, 13) @@ i < std::min(n, 14)
+numbers/natural.cpp @@ for (; n > 0; n -= 13) @@ for (; n > 0; n -= 12)
+numbers/natural.cpp @@ compare(numerator, unit) >= 0 @@ compare(numerator, unit) > 0
+numbers/natural.cpp @@ borrow = words_[i] < taken ? 1 : 0; @@ borrow = words_[i] <= taken ? 1 : 0;
+numbers/natural.cpp @@ left.words_.size() < right.words_.size() ? -1 : 1; @@ left.words_.size() > right.words_.size() ? -1 : 1;
+numbers/natural.cpp @@ multiply(std::uint32_t{1} << (bits % 32)); @@ multiply(std::uint32_t{1} << (bits % 31));
 runtime/text/quote.cpp @@ if (characters == excerpt_limit) @@ if (characters > excerpt_limit)
 runtime/text/quote.cpp @@ excerpt_limit = 40; @@ excerpt_limit = 41;
 runtime/text/quote.cpp @@ if (sequence.valid && !is_hidden(sequence.code)) { @@ if (sequence.valid) {
@@ -137,11 +139,13 @@ runtime/text/utf8.cpp @@ const bool surrogate = code >= 0xD800 && code <= 0xDFFF
 solver/messages.cpp @@ return "son emas, chunki nolga bo'lish mumkin emas"; @@ return "son emas";
 solver/messages.cpp @@ return "son emas, chunki aralash sonning kasr qismi 0 dan katta va 1 dan kichik bo'ladi"; @@ return "son emas";
 solver/messages.cpp @@ return "son emas, chunki raqamlar uchtadan guruhlanadi"; @@ return "son emas";
-solver/messages.cpp @@ if (fault == NumberFault::empty) @@ if (fault == NumberFault::none)
-solver/solver.cpp @@ runtime::trim_spaces(input.text) @@ input.text
+solver/messages.cpp @@ if (fault == Fault::empty) @@ if (fault == Fault::none)
+solver/solver.cpp @@ numbers::trim_spaces(input.text) @@ input.text
 solver/solver.cpp @@ const bool a_is_zero = a == 0.0; @@ const bool a_is_zero = a != 0.0;
-solver/solver.cpp @@ if (divided.fault == NumberFault::too_large) @@ if (divided.fault != NumberFault::too_large)
-solver/solver.cpp @@ if (divided.fault != NumberFault::none) @@ if (divided.fault == NumberFault::too_large)
+solver/messages.cpp @@ if (fault == Fault::too_large) return @@ if (fault != Fault::too_large) return
+solver/messages.cpp @@ if (fault == Fault::too_small) return @@ if (fault == Fault::too_large) return
+solver/messages.cpp @@ internal_fault("to_text: not a finite normal number") @@ internal_fault("")
+solver/solver.cpp @@ if (x.fault != Fault::none) @@ if (x.fault == Fault::too_large)
 runtime/barrier.cpp @@ catch (const std::bad_alloc&) @@ catch (const std::length_error&)
 runtime/barrier.cpp @@ catch (const std::exception& error) @@ catch (const std::domain_error& error)
 runtime/form/form.cpp @@ if (handler != nullptr) guarded @@ guarded

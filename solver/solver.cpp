@@ -1,27 +1,28 @@
 #include "solver/solver.h"
 
+#include <utility>
+
+#include "numbers/numbers.h"
 #include "runtime/error.h"
-#include "runtime/numbers/numbers.h"
 #include "solver/messages.h"
 
 namespace solver {
 namespace {
 
 using messages::Coefficient;
-using runtime::NumberFault;
+using numbers::Fault;
 
 double coefficient(const Input& input, Coefficient which) {
-    const runtime::Number read = runtime::read_number(input.text);
-    if (read.fault == NumberFault::none) return read.value;
-    throw runtime::Error(messages::coefficient_fault(which, read.fault, runtime::trim_spaces(input.text)),
+    const numbers::Number read = numbers::read_number(input.text);
+    if (read.fault == Fault::none) return read.value;
+    throw runtime::Error(messages::coefficient_fault(which, read.fault, numbers::trim_spaces(input.text)),
                          input.source);
 }
 
 std::string quotient(double b, double a) {
-    const runtime::Number divided = runtime::divide(b, a);
-    if (divided.fault == NumberFault::too_large) throw runtime::Error(std::string(messages::result_too_large));
-    if (divided.fault != NumberFault::none) throw runtime::Error(std::string(messages::result_too_small));
-    return runtime::quotient_text(b, a);
+    numbers::Quotient x = numbers::quotient(b, a);
+    if (x.fault != Fault::none) throw runtime::Error(messages::quotient_fault(x.fault));
+    return std::move(x.text);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "headless_form.h"
 #include "runtime/barrier.h"
 #include "runtime/error.h"
+#include "window/form1.h"
 #include "window/project.h"
 
 namespace {
@@ -29,6 +30,15 @@ TEST(EventBoundary, NamesWhatWentWrong) {
 
 TEST(EventBoundary, WhatRaisesNothingIsNoError) {
     EXPECT_FALSE(runtime::guard([] {}));
+}
+
+// A project need not handle every event: Form1 loads, and Command1 is
+// pressed, with nothing bound to either.
+TEST(EventBoundary, AnEventWithNoHandlerDoesNothing) {
+    const runtime::ProjectDescription unbound{"unbound", window::form1, {}};
+    FakeForm fake(unbound);
+    fake.click("Command1");
+    EXPECT_TRUE(fake.window().errors.empty());
 }
 
 TEST(FormModel, FontSizeStopsBelow2048Points) {

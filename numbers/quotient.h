@@ -2,9 +2,10 @@
 
 #include <cstdint>
 
-#include "runtime/numbers/natural.h"
+#include "numbers/natural.h"
+#include "numbers/numbers.h"
 
-namespace runtime {
+namespace numbers {
 
 // A number as the program shows it: significand * 10^exponent, with a
 // significand of exactly 15 digits, or 0 for zero.
@@ -17,8 +18,7 @@ struct Decimal {
 // The exact quotient of two doubles rounded once to 15 significant digits,
 // ties to even. Dividing in double first and rounding its result again
 // would get the last digit wrong for about one quotient in sixty (5 / 999).
-// Operands must be zero or normal doubles and the divisor non-zero: any
-// other is a fault in the caller, raised as the internal-fault error.
+// Only for a dividend of zero or a normal double and a normal divisor.
 Decimal round_quotient(double dividend, double divisor);
 
 // numerator / denominator, for a non-zero denominator, rounded once to the
@@ -26,4 +26,11 @@ Decimal round_quotient(double dividend, double divisor);
 // or decimal stands for. Past the largest double it is infinity.
 double nearest_double(Natural numerator, Natural denominator);
 
-}  // namespace runtime
+// A double read or computed from non-zero numbers (stands_for_nonzero) as
+// the program may use it. Infinity is too large. Zero, or a subnormal,
+// whose few significant bits cannot carry the 15 digits shown, is too
+// small. Compared with the smallest normal double rather than trusting how
+// a C library reports underflow, which differs between platforms.
+Number in_range(double value, bool stands_for_nonzero);
+
+}  // namespace numbers

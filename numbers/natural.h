@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-namespace runtime {
+namespace numbers {
 
 // A non-negative integer as large as exact number work needs (a quotient
 // of doubles scaled by a power of ten, or a fraction of 32,767 typed
@@ -48,4 +48,4 @@ private:
 // holding the remainder.
 std::uint64_t divide(Natural& numerator, const Natural& denominator);
 
-}  // namespace runtime
+}  // namespace numbers

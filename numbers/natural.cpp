@@ -1,10 +1,10 @@
-#include "runtime/numbers/natural.h"
+#include "numbers/natural.h"
 
 #include <algorithm>
 #include <bit>
 #include <cmath>
 
-namespace runtime {
+namespace numbers {
 
 Natural::Natural(std::uint64_t value) {
     for (; value != 0; value >>= 32) words_.push_back(static_cast<std::uint32_t>(value));
@@ -140,4 +140,4 @@ std::uint64_t divide(Natural& numerator, const Natural& denominator) {
     return quotient;
 }
 
-}  // namespace runtime
+}  // namespace numbers

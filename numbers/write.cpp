@@ -1,13 +1,14 @@
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
-#include "runtime/numbers/numbers.h"
-#include "runtime/numbers/quotient.h"
+#include "numbers/numbers.h"
+#include "numbers/quotient.h"
 
-namespace runtime {
+namespace numbers {
 namespace {
 
 constexpr int significant_digits = 15;
@@ -53,10 +54,11 @@ std::string digits_as_shown(const Decimal& number) {
 
 }  // namespace
 
-std::string to_text(double value) { return quotient_text(value, 1); }
-
-std::string quotient_text(double dividend, double divisor) {
-    return digits_as_shown(round_quotient(dividend, divisor));
+Quotient quotient(double dividend, double divisor) {
+    if (!std::isnormal(divisor) || (!std::isnormal(dividend) && dividend != 0.0)) return {{}, Fault::bad_operand};
+    const Number divided = in_range(dividend / divisor, dividend != 0.0);
+    if (divided.fault != Fault::none) return {{}, divided.fault};
+    return {digits_as_shown(round_quotient(dividend, divisor)), Fault::none};
 }
 
-}  // namespace runtime
+}  // namespace numbers

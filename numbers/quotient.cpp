@@ -1,4 +1,4 @@
-#include "runtime/numbers/quotient.h"
+#include "numbers/quotient.h"
 
 #include <algorithm>
 #include <bit>
@@ -8,12 +8,9 @@
 #include <limits>
 #include <optional>
 
-#include "runtime/error.h"
-#include "runtime/messages.h"
-#include "runtime/numbers/natural.h"
-#include "runtime/numbers/numbers.h"
+#include "numbers/natural.h"
 
-namespace runtime {
+namespace numbers {
 namespace {
 
 constexpr std::uint64_t smallest_significand = 100'000'000'000'000;  // 15 digits
@@ -83,9 +80,6 @@ std::optional<Decimal> short_quotient(Binary top, Binary bottom, bool negative) 
 }  // namespace
 
 Decimal round_quotient(double dividend, double divisor) {
-    if (!std::isnormal(divisor) || (!std::isnormal(dividend) && dividend != 0.0)) {
-        throw Error(messages::internal_fault("to_text: not a finite normal number"));
-    }
     if (dividend == 0.0) return {};
     const Binary top = split(dividend);
     const Binary bottom = split(divisor);
@@ -124,16 +118,14 @@ double nearest_double(Natural numerator, Natural denominator) {
     // whose last bit is 2^-1074), the rest and the remainder deciding.
     const int shift = 63 - (numerator.bit_width() - denominator.bit_width());
     (shift > 0 ? numerator : denominator).shift_left(std::abs(shift));
-    const std::uint64_t quotient = divide(numerator, denominator);
-    const int dropped = std::max(static_cast<int>(std::bit_width(quotient)) - 53, shift - 1074);
+    const std::uint64_t scaled = divide(numerator, denominator);
+    const int dropped = std::max(static_cast<int>(std::bit_width(scaled)) - 53, shift - 1074);
     if (dropped > 64) return 0;  // below half the least subnormal
-    std::uint64_t mantissa = dropped == 64 ? 0 : quotient >> dropped;
-    const std::uint64_t rest = dropped == 64 ? quotient : quotient & ((std::uint64_t{1} << dropped) - 1);
+    std::uint64_t mantissa = dropped == 64 ? 0 : scaled >> dropped;
+    const std::uint64_t rest = dropped == 64 ? scaled : scaled & ((std::uint64_t{1} << dropped) - 1);
     const std::uint64_t half = std::uint64_t{1} << (dropped - 1);
     if (rest > half || (rest == half && (!numerator.is_zero() || mantissa % 2 == 1))) ++mantissa;
     return std::ldexp(static_cast<double>(mantissa), dropped - shift);
 }
 
-Number divide(double dividend, double divisor) { return in_range(dividend / divisor, dividend != 0.0); }
-
-}  // namespace runtime
+}  // namespace numbers

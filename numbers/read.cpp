@@ -5,11 +5,11 @@
 #include <limits>
 #include <string>
 
-#include "runtime/numbers/natural.h"
-#include "runtime/numbers/numbers.h"
-#include "runtime/numbers/quotient.h"
+#include "numbers/natural.h"
+#include "numbers/numbers.h"
+#include "numbers/quotient.h"
 
-namespace runtime {
+namespace numbers {
 namespace {
 
 constexpr std::string_view minus_sign = "\xE2\x88\x92";  // U+2212
@@ -50,9 +50,9 @@ bool may_be_in_space(char c) { return c == ' ' || c == '\t' || static_cast<unsig
 }  // namespace
 
 Number in_range(double value, bool stands_for_nonzero) {
-    if (std::isinf(value)) return {0, NumberFault::too_large};
-    if (stands_for_nonzero && std::abs(value) < std::numeric_limits<double>::min()) return {0, NumberFault::too_small};
-    return {value, NumberFault::none};
+    if (std::isinf(value)) return {0, Fault::too_large};
+    if (stands_for_nonzero && std::abs(value) < std::numeric_limits<double>::min()) return {0, Fault::too_small};
+    return {value, Fault::none};
 }
 
 std::string_view trim_spaces(std::string_view text) {
@@ -168,17 +168,17 @@ double scaled_decimal(std::string_view digits, std::int64_t scale) {
 Number read_decimal(std::string_view text) {
     bool well_grouped = true;
     Digits mantissa;
-    if (!take_grouped(text, mantissa.digits, well_grouped)) return {0, NumberFault::not_a_number};
+    if (!take_grouped(text, mantissa.digits, well_grouped)) return {0, Fault::not_a_number};
     take_decimals(text, mantissa);
     std::int64_t exponent = 0;
     if (consume(text, "e") || consume(text, "E")) {
         const bool negative = consume_sign(text);
         const std::string_view digits = take_digits(text);
-        if (digits.empty()) return {0, NumberFault::not_a_number};
+        if (digits.empty()) return {0, Fault::not_a_number};
         exponent = negative ? -exponent_value(digits) : exponent_value(digits);
     }
-    if (!text.empty() || mantissa.digits.empty()) return {0, NumberFault::not_a_number};
-    if (!well_grouped) return {0, NumberFault::bad_group};
+    if (!text.empty() || mantissa.digits.empty()) return {0, Fault::not_a_number};
+    if (!well_grouped) return {0, Fault::bad_group};
     const bool nonzero = mantissa.digits.find_first_not_of('0') != std::string::npos;
     const auto scale = exponent - static_cast<std::int64_t>(mantissa.decimals);
     return in_range(scaled_decimal(mantissa.digits, scale), nonzero);
@@ -203,22 +203,22 @@ Number read_fraction(std::string_view left, std::string_view right) {
     Digits numerator;
     Digits denominator;
     if (mixed && (!take_grouped(whole_text, whole, well_grouped) || whole.empty() || !whole_text.empty())) {
-        return {0, NumberFault::not_a_number};
+        return {0, Fault::not_a_number};
     }
     if (!read_plain(left.substr(mixed ? cut + cut_size : 0), numerator) || !read_plain(right, denominator)) {
-        return {0, NumberFault::not_a_number};
+        return {0, Fault::not_a_number};
     }
-    if (!well_grouped) return {0, NumberFault::bad_group};
+    if (!well_grouped) return {0, Fault::bad_group};
 
     // n / 10^i over d / 10^k is n 10^k over d 10^i, exactly.
     Natural bottom = Natural::from_digits(denominator.digits);
-    if (bottom.is_zero()) return {0, NumberFault::zero_denominator};
+    if (bottom.is_zero()) return {0, Fault::zero_denominator};
     bottom.multiply_by_power_of_ten(static_cast<int>(numerator.decimals));
     Natural top = Natural::from_digits(numerator.digits);
     top.multiply_by_power_of_ten(static_cast<int>(denominator.decimals));
     if (mixed) {
         // Proper, so that "1 000/3" is no silent 1 + 0/3.
-        if (top.is_zero() || compare(top, bottom) >= 0) return {0, NumberFault::improper_fraction};
+        if (top.is_zero() || compare(top, bottom) >= 0) return {0, Fault::improper_fraction};
         Natural whole_part = Natural::from_digits(whole);
         whole_part.multiply(bottom);
         top.add(whole_part);
@@ -231,7 +231,7 @@ Number read_fraction(std::string_view left, std::string_view right) {
 
 Number read_number(std::string_view text) {
     std::string_view number = trim_spaces(text);
-    if (number.empty()) return {0, NumberFault::empty};
+    if (number.empty()) return {0, Fault::empty};
     const bool negative = consume_sign(number);
     const std::size_t slash = number.find('/');
     Number read = slash == std::string_view::npos ? read_decimal(number)
@@ -240,4 +240,4 @@ Number read_number(std::string_view text) {
     return read;
 }
 
-}  // namespace runtime
+}  // namespace numbers
