@@ -65,6 +65,7 @@ inline std::vector<Entry> catalogue() {
         error("only_spaces_a", "   ", "5", "a ning qiymati kiritilmagan.", "Text1"),
         error("only_spaces_and_tab_b", "2", " \t\xC2\xA0 ", "b ning qiymati kiritilmagan.", "Text2"),
         bad_a("letters", "abc", "son emas", "abc"),
+        error("both_wrong_a_first", "x", "y", quote("a", "son emas", "x"), "Text1"),
         bad_b("digits_then_letters", " 12abc ", "son emas", "12abc"),
         bad_a("two_points", "1..2", "son emas", "1..2"),
         bad_a("two_commas", "1,2,3", "son emas", "1,2,3"),

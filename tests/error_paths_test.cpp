@@ -36,7 +36,7 @@ TEST(EventBoundary, WhatRaisesNothingIsNoError) {
 // pressed, with nothing bound to either.
 TEST(EventBoundary, AnEventWithNoHandlerDoesNothing) {
     const runtime::ProjectDescription unbound{"unbound", window::form1, {}};
-    FakeForm fake(unbound);
+    HeadlessForm fake(unbound);
     fake.click("Command1");
     EXPECT_TRUE(fake.window().errors.empty());
 }
