@@ -18,17 +18,22 @@ struct Lines {
 
 // Greedy line breaking: each line takes as many words as fit its width, a
 // word wider than that stands alone. The spaces at a break belong to no
-// line; those between words on one line stay as typed.
+// line; those between words on one line stay as typed. Each text is
+// measured once: measuring is the costly part of starting a window.
 Lines break_lines(std::string_view caption, Font font, Size box, Measure measure) {
     const Size whole = measure(caption, font);
-    if (whole.width <= box.width) return {{{0, caption.size()}}, whole.height, whole.height <= box.height};
-    if (2 * whole.height > box.height)
-        return {{{0, caption.size()}}, whole.height, false};  // no room for a second line
+    Lines lines{{{0, caption.size()}}, whole.height, whole.height <= box.height};
+    if (whole.width <= box.width) return lines;
+    if (2 * whole.height > box.height) return {lines.lines, whole.height, false};  // no room for a second line
 
-    Lines lines{{}, whole.height};
+    lines.lines.clear();
+    const auto width_of = [&](std::size_t begin, std::size_t end) {
+        return measure(caption.substr(begin, end - begin), font).width;
+    };
     std::optional<Line> line;
+    int line_width = -1;  // where measured already
     const auto end_line = [&] {
-        lines.fit = lines.fit && measure(caption.substr(line->begin, line->end - line->begin), font).width <= box.width;
+        lines.fit = lines.fit && (line_width >= 0 ? line_width : width_of(line->begin, line->end)) <= box.width;
         lines.lines.push_back(*line);
     };
     std::size_t at = caption.find_first_not_of(' ');
@@ -36,11 +41,13 @@ Lines break_lines(std::string_view caption, Font font, Size box, Measure measure
         const std::size_t word_end = std::min(caption.find(' ', at), caption.size());
         if (!line) {
             line = Line{at, word_end};
-        } else if (measure(caption.substr(line->begin, word_end - line->begin), font).width <= box.width) {
+        } else if (const int width = width_of(line->begin, word_end); width <= box.width) {
             line->end = word_end;
+            line_width = width;
         } else {
             end_line();
             line = Line{at, word_end};
+            line_width = -1;
         }
         at = caption.find_first_not_of(' ', word_end);
     }
@@ -52,7 +59,14 @@ Lines break_lines(std::string_view caption, Font font, Size box, Measure measure
 }  // namespace
 
 FittedCaption fit_caption(std::string_view caption, Font font, Size box, Measure measure) {
-    Lines lines = break_lines(caption, font, box, measure);
+    // The first measure is of the whole caption: kept for the search below.
+    int whole_width = 0;
+    const auto remembering = [&](std::string_view text, Font size) {
+        const Size measured = measure(text, size);
+        if (whole_width == 0) whole_width = measured.width;
+        return measured;
+    };
+    Lines lines = break_lines(caption, font, box, remembering);
     if (lines.fit || !font.points || *font.points - points_step < smallest_points)
         return {font, std::move(lines.lines), lines.line_height};
 
@@ -60,7 +74,7 @@ FittedCaption fit_caption(std::string_view caption, Font font, Size box, Measure
     // the caption would just fit on one line, and steps from there to the
     // largest size that fits, so that few sizes are ever made and measured.
     const float set = *font.points;
-    const float one_line = set * static_cast<float>(box.width) / static_cast<float>(measure(caption, font).width);
+    const float one_line = set * static_cast<float>(box.width) / static_cast<float>(std::max(whole_width, 1));
     float points = std::clamp(std::floor(one_line / points_step) * points_step, smallest_points, set - points_step);
     lines = break_lines(caption, Font{points, font.scale}, box, measure);
     if (lines.fit) {

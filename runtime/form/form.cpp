@@ -67,12 +67,15 @@ Form::Form(const ProjectDescription& project, Toolkit& toolkit)
                                window_->make(style_of(*described), stored_box(*described), described->text));
     }
     for (Control& made : controls_) {
-        lay_out(made, true);
         const ControlDescription& described = made.description();
         if (!described.labelled_by.empty()) made.widget_->name_by(*control(described.labelled_by).widget_);
         if (described.kind == ControlKind::label) made.widget_->set_menu(label_menu);
     }
     run(Event::load, description().name);
+    // Laid out once, with the fonts Load set: no caption is fitted, nor
+    // any font made, for a size the window never shows.
+    laid_out_ = true;
+    for (Control& made : controls_) lay_out(made, true);
 }
 
 void Form::show() {
@@ -277,6 +280,7 @@ Rect Form::stored_box(const ControlDescription& control) const {
 Size Form::stored_client() const { return {pixels(description().client_width), pixels(description().client_height)}; }
 
 void Form::lay_out(Control& control, bool may_widen) {
+    if (!laid_out_) return;
     const ControlDescription& described = control.description();
     const Font font = drawn(control.font());
     if (described.kind == ControlKind::text_box) {

@@ -81,6 +81,7 @@ private:
     bool restoring_ = false;        // from that, until the restored size is known
     Size unzoomed_;                 // the client area before the zoom left its stored size
     bool sized_while_zoomed_ = false;
+    bool laid_out_ = false;          // from the end of Load on
     std::vector<Control> controls_;  // in tab order
     // Errors waiting for the user, the one shown first: one box at a time.
     std::deque<Error> errors_;
