@@ -142,6 +142,12 @@ class Page:
                                   " new Set(b.map(b => Math.round(b.top))).size]; }); })"
                                   "(document.createTreeWalker(e, NodeFilter.SHOW_TEXT))")
 
+    def count_writes(self, name):
+        """From now on, `writes` in the page counts each time the element's
+        content is written."""
+        self.element(name, "(window.writes = 0, new MutationObserver(records => writes += records.length)"
+                           ".observe(e, {childList: true}))")
+
     def value(self, name):
         return self.element(name, "e.value")
 
