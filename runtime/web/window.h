@@ -10,9 +10,11 @@ namespace runtime::web {
 // The form as a block of the page, its caption the page's title. Its
 // pixels, 96 to the inch, are CSS pixels at the browser's default text
 // size (16 pixels): the stylesheet scales the form with the text size the
-// reader chose, and the browser scales it for the screen and its zoom. A
-// page has no window to move: the form stands at the page's top-left
-// corner, with the page's width, in the same pixels, as its room.
+// reader chose, and the browser scales it for the screen and for its own
+// zoom (Ctrl+plus, a pinch), which the page leaves to the browser: it never
+// asks the core to zoom. A page has no window to move: the form stands at
+// the page's top-left corner, with the page's width, in the same pixels,
+// as its room.
 class Window final : public runtime::Window {
 public:
     Window(std::string_view caption, WindowEvents& events);

@@ -95,19 +95,27 @@ class BehaviourCases(OnePage):
     # Where the screen holds it, the form as stored: each control at its
     # place, in the stored form's pixels, which are CSS pixels at the
     # browser's default text size (16 pixels) and scale with the size the
-    # reader chose, as with the browser's zoom.
+    # reader chose, as with the browser's zoom: at 200 % on a 1280-pixel
+    # window, every control and its text twice as large, nothing cut off or
+    # to scroll to sideways.
     def test_form_as_stored(self):
         page = self.page
         # The title element holds the caption as it is; browsers trim the
         # spaces around it where they show it.
         self.assertEqual(page.js("document.querySelector('title').textContent"), cases["title"])
-        for text_size in (16, 24):
-            page.view(text_size=text_size)
+        sizes = "Object.fromEntries([...document.querySelectorAll('#form > *')]" \
+                ".map(e => [e.id, parseFloat(getComputedStyle(e).fontSize)]))"
+        first = None
+        for window, height, text_size, zoom in [(1024, 768, 16, 1), (1024, 768, 24, 1), (1280, 800, 16, 2)]:
+            page.view(window, height, text_size=text_size, zoom=zoom)
             page.open()
             scale = text_size / 16
             self.assertEqual(page.rect("form")[2:], [length * scale for length in cases["client"]])
+            self.assertFalse(page.scrolls_sideways())
+            shown = page.js(sizes)
+            first = first or shown
             for control in cases["controls"]:
-                with self.subTest(f"{control['name']}, text {text_size} pixels"):
+                with self.subTest(f"{control['name']}, text {text_size} pixels, zoom {zoom}"):
                     name = control["name"]
                     self.assertEqual(page.element(name, "e.tagName"), TAGS[control["kind"]])
                     # Exactly its text, however it is drawn; a label's copied only through its menu.
@@ -116,8 +124,8 @@ class BehaviourCases(OnePage):
                     if control["kind"] == "label":
                         self.assertEqual(page.element(name, "getComputedStyle(e).userSelect"), "none")
                     else:  # the page's default for controls, 10 points
-                        self.assertAlmostEqual(page.element(name, "parseFloat(getComputedStyle(e).fontSize)"),
-                                               40 / 3 * scale, places=3)
+                        self.assertAlmostEqual(shown[name], 40 / 3 * scale, places=3)
+                    self.assertAlmostEqual(shown[name], first[name] * scale, places=3)
                     expected = control["box"] if name != "Label5" else control["box"][:2]
                     self.assertEqual(page.rect(name)[:len(expected)], [length * scale for length in expected])
 
@@ -184,11 +192,12 @@ class BehaviourCases(OnePage):
 
     # The form widens to show the whole answer on one line as far as the
     # page is wide, measured in the same pixels as its layout whatever the
-    # text size, and "Nusxa olish" in Label5's menu copies it exactly.
+    # text size or the browser's zoom (200 % of 1280 pixels: 640), and
+    # "Nusxa olish" in Label5's menu copies it exactly.
     def test_longest_answers_show_whole_and_copy_exactly(self):
         page = self.page
-        for width, text_size in [(1024, 16), (800, 24)]:
-            page.view(width, text_size=text_size)
+        for window, text_size, zoom in [(1024, 16, 1), (800, 24, 1), (1280, 16, 2)]:
+            width = page.view(window, text_size=text_size, zoom=zoom)
             page.open()
             for click in cases["longest_answers"]:
                 with self.subTest(f"{click['a']} / {click['b']}, {width} pixels, text {text_size} pixels"):
@@ -256,48 +265,55 @@ class Catalogue(OnePage):
 class WebOnly(OnePage):
     """What only the page has."""
 
-    # Narrower than the form, as a phone is, or any touch screen: the same
+    # Narrower than the form, as a phone is, or any touch screen, or a
+    # desktop window at 300 % (1280 pixels, 427 to the page): the same
     # controls in one column, in tab order with each caption just above its
     # box, as wide as the screen up to a readable measure, centred; nothing
-    # smaller than the browser's text size, boxes and "Natija" 44 pixels
-    # tall at least (more as the text size grows). The form as stored needs
-    # more room as the text size grows: at 24 pixels, 700 is too narrow. A
-    # long answer wraps at its spaces only, each word of it whole on one
-    # line, the widest set just small enough to fit the column where it
-    # would not; nothing scrolls sideways.
+    # smaller than the browser's text size or than the form sets it as
+    # stored, boxes and "Natija" 44 pixels tall at least (more as the text
+    # size grows). The form as stored needs more room as the text size
+    # grows: at 24 pixels, 700 is too narrow. A long answer wraps at its
+    # spaces only, each word of it whole on one line, the widest set just
+    # small enough to fit the column where it would not; nothing scrolls
+    # sideways.
     def test_phone_layout(self):
         page = self.page
         answers = [cases["longest_answers"][0], cases["longest_answers"][2]]
-        for width, height, text_size, touch in [(320, 640, 16, False), (375, 667, 16, False), (320, 640, 24, False),
-                                                (375, 667, 24, False), (667, 375, 16, True), (700, 640, 24, False)]:
-            with self.subTest(f"{width} x {height} pixels, text {text_size} pixels" + (", touch" if touch else "")):
-                page.view(width, height, scale=2, text_size=text_size, touch=touch)
+        for window, height, text_size, touch, zoom in [
+                (320, 640, 16, False, 1), (375, 667, 16, False, 1), (320, 640, 24, False, 1),
+                (375, 667, 24, False, 1), (667, 375, 16, True, 1), (700, 640, 24, False, 1), (1280, 800, 16, False, 3)]:
+            with self.subTest(f"{window} x {height} pixels, text {text_size} pixels, zoom {zoom}" +
+                              (", touch" if touch else "")):
+                # A phone's screen is twice as dense; the desktop's, zoomed, is not.
+                page.view(window, height, scale=2 if zoom == 1 else 1, text_size=text_size, touch=touch, zoom=zoom)
                 page.open()
                 for answer in answers:
                     page.solve(answer["a"], answer["b"])
                     self.assertEqual(page.answer(), answer["answer"])
-                    self.assertLessEqual(page.js("document.documentElement.scrollWidth"), width)
+                    self.assertFalse(page.scrolls_sideways())
                     column = page.element("Label5", "(r => [r.left, r.right])(e.getBoundingClientRect())")
                     for word, left, right, lines in page.words("Label5"):
                         self.assertEqual(lines, 1, word)
                         self.assertGreaterEqual(left, column[0], word)
                         self.assertLessEqual(right, column[1], word)
-                shown = page.js("[...document.querySelectorAll('#form > *')].map(e => (r => [e.id, e.tagName, r.left,"
-                                " r.right, r.top, r.bottom, parseFloat(getComputedStyle(e).fontSize)])"
-                                "(e.getBoundingClientRect()))")
+                shown = page.js("[...document.querySelectorAll('#form > *')].map(e => ((r, s) => [e.id, e.tagName,"
+                                " r.left, r.right, r.top, r.bottom, parseFloat(s.fontSize),"
+                                " parseFloat(s.getPropertyValue('--size'))])"
+                                "(e.getBoundingClientRect(), getComputedStyle(e)))")
                 self.assertEqual(sorted(name for name, *_ in shown), sorted(c["name"] for c in cases["controls"]))
                 focusable = [name for name, tag, *_ in shown if tag != "LABEL"]
                 self.assertEqual(focusable, cases["tab_cycle"])
                 left, right = shown[0][2:4]
-                self.assertAlmostEqual(left, width - right, delta=1)  # centred
-                for (name, tag, *box, size), before in zip(shown, [None] + shown):
+                page_width = page.js("document.documentElement.clientWidth")  # its scroll bar aside
+                self.assertAlmostEqual(left, page_width - right, delta=1)  # centred
+                for (name, tag, *box, size, stored), before in zip(shown, [None] + shown):
                     self.assertEqual(box[:2], [left, right], name)  # one column
                     self.assertGreaterEqual(left, 0, name)
                     widest = max((r - l for _, l, r, _ in page.words(name)), default=0)
                     if tag == "LABEL" and widest >= right - left - text_size - 1:
                         self.assertGreaterEqual(size, 12, name)  # set smaller to fit, still read
                     else:
-                        self.assertGreaterEqual(size, text_size, name)
+                        self.assertGreaterEqual(size, max(text_size, stored * 4 / 30 * text_size / 16), name)
                     if before is not None:
                         self.assertGreaterEqual(box[2], before[5], name)
                     if tag != "LABEL":
