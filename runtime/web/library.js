@@ -79,12 +79,12 @@ mergeInto(LibraryManager.library, {
     labelPress: function (event) {
       event.preventDefault();
     },
-    // Enter is the core's to act on, wherever it is pressed: the browser's
-    // own (a button pressed) would come on top of it. Tab goes round the
-    // form's controls, as in a desktop window: from the last back to the
-    // first, and Shift+Tab the other way.
+    // Enter is the core's to act on, wherever it is pressed (but to end an
+    // input method's composing): the browser's own (a button pressed) would
+    // come on top of it. Tab goes round the form's controls, as in a desktop
+    // window: from the last back to the first, and Shift+Tab the other way.
     keyDown: function (key) {
-      if (key.key === 'Enter' && key.target.web) {
+      if (key.key === 'Enter' && !key.isComposing && key.target.web) {
         key.preventDefault();
         _web_enter_pressed(key.target.web.owner);
       }

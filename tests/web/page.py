@@ -160,7 +160,8 @@ class Page:
     def count_writes(self, name):
         """From now on, `writes` in the page counts each time the element's
         content is written."""
-        self.element(name, "(window.writes = 0, new MutationObserver(records => writes += records.length)"
+        self.element(name, "(window.watcher?.disconnect(), window.writes = 0,"
+                           " (window.watcher = new MutationObserver(records => writes += records.length))"
                            ".observe(e, {childList: true}))")
 
     def value(self, name):

@@ -235,6 +235,11 @@ class BehaviourCases(OnePage):
                 self.assertEqual(self.page.answer(), GOOD[2] if answers else "Javob")
                 self.assertEqual(self.page.js("writes"), 1 if answers else 0)
                 self.assertEqual(self.page.focused(), focus)
+        # Enter that ends an input method's composing presses nothing.
+        self.page.count_writes("Label5")
+        self.page.element("Command1", "e.dispatchEvent(new KeyboardEvent('keydown',"
+                                      " {key: 'Enter', isComposing: true, bubbles: true, cancelable: true}))")
+        self.assertEqual(self.page.js("writes"), 0)
 
 
 class Catalogue(OnePage):
