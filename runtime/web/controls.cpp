@@ -14,21 +14,17 @@ namespace runtime::web {
 Size measured(std::string_view text, Font font) {
     const Utf16 shown(text);
     std::array<int, 2> size{};
-    web_measure(shown.data(), shown.size(), font.points.value_or(default_points), size.data());
+    web_measure(shown.data(), shown.size(), drawn_points(font), size.data());
     return {size[0], size[1]};
 }
 
+// A label's caption shows on one line until the core draws it.
 Control::Control(const ControlStyle& style, Rect box, std::string_view text, WindowEvents& events)
     : kind_(style.kind), events_(events), box_(box) {
-    if (kind_ == ControlKind::label) {
-        caption_ = text;
-        widest_word_ = widest_word(text, measured);
-    }
-    lines_ = {{0, text.size()}};
+    const Line whole{0, text.size()};
     const Utf16 name(style.name);
-    const Utf16 markup(control_markup(style, text, lines_));
+    const Utf16 markup(control_markup(style, text, {&whole, 1}));
     handle_ = web_make(name.data(), name.size(), markup.data(), markup.size(), this);
-    set_font({});
 }
 
 Control::~Control() { web_remove(handle_); }
@@ -39,33 +35,19 @@ std::string Control::text() const {
     return to_utf8(text);
 }
 
-void Control::set_text(std::string_view text) {
-    if (kind_ == ControlKind::label) {
-        caption_ = text;
-        widest_word_ = widest_word(text, measured);
-        draw_lines();
-        restyle();
-        return;
-    }
-    const Utf16 shown(text);
-    web_set_text(handle_, shown.data(), shown.size());
-}
-
-void Control::set_lines(std::vector<Line> lines) {
-    lines_ = std::move(lines);
-    draw_lines();
-}
-
-void Control::draw_lines() {
-    const Utf16 markup(lines_markup(caption_, lines_));
+// Written whole each time, the same caption again too, so that screen
+// readers announce every answer. A button centres its one line itself.
+void Control::set_caption(const Caption& caption) {
+    const Utf16 markup(kind_ == ControlKind::label ? lines_markup(caption.text, caption.lines) : escaped(caption.text));
     web_set_markup(handle_, markup.data(), markup.size());
+    if (kind_ != ControlKind::label) return;
+    line_height_ = caption.line_height;
+    widest_word_ = widest_word(caption.text, measured);
+    restyle();
 }
 
 void Control::set_font(Font font) {
-    points_ = font.points.value_or(default_points);
-    std::array<int, 2> size{};
-    web_measure(nullptr, 0, points_, size.data());
-    line_height_ = size[1];
+    points_ = drawn_points(font);
     restyle();
 }
 
@@ -85,38 +67,39 @@ void Control::name_by(const runtime::Widget& label) {
     web_name_by(handle_, static_cast<const Control&>(label).handle());
 }
 
-void Control::set_menu(std::vector<MenuItem> items) {
+void Control::set_menu(std::span<const std::string_view> items) {
     std::string texts;
-    for (const MenuItem& item : items) texts += (texts.empty() ? "" : "\n") + item.text;
+    for (const std::string_view item : items) {
+        if (!texts.empty()) texts += '\n';
+        texts += item;
+    }
     const Utf16 shown(texts);
     web_set_menu(handle_, shown.data(), shown.size());
-    menu_ = std::move(items);
-}
-
-void Control::menu_chosen(int index) {
-    events_.guarded([this, index] { menu_.at(static_cast<std::size_t>(index)).chosen(); });
-}
-
-// The core's rule keeps the start of an insertion: how much of it, in
-// UTF-16 units.
-int Control::kept_of_insertion(std::u16string_view inserted, int held, int replaced) const noexcept {
-    return static_cast<int>(
-        runtime::kept_of_insertion(inserted, static_cast<std::size_t>(held), static_cast<std::size_t>(replaced))
-            .size());
 }
 
 }  // namespace runtime::web
 
 using runtime::web::Control;
 
+// From the page: each goes straight into one of the core's events, which
+// stop whatever the form raises, or is the core's pure rule.
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE void web_clicked(Control* control) { control->clicked(); }
+EMSCRIPTEN_KEEPALIVE void web_clicked(const Control* control) noexcept { control->events().clicked(*control); }
 
-EMSCRIPTEN_KEEPALIVE void web_menu_chosen(Control* control, int index) { control->menu_chosen(index); }
+EMSCRIPTEN_KEEPALIVE void web_enter_pressed(const Control* control) noexcept {
+    control->events().enter_pressed(*control);
+}
 
-EMSCRIPTEN_KEEPALIVE int web_kept_of_insertion(const Control* control, const char16_t* inserted, int length, int held,
-                                               int replaced) {
-    return control->kept_of_insertion({inserted, static_cast<std::size_t>(length)}, held, replaced);
+EMSCRIPTEN_KEEPALIVE void web_menu_chosen(const Control* control, int item) noexcept {
+    control->events().menu_chosen(*control, static_cast<std::size_t>(item));
+}
+
+// Of an insertion into a box, how many UTF-16 units the core's rule keeps.
+EMSCRIPTEN_KEEPALIVE int web_kept_of_insertion(const char16_t* inserted, int length, int held, int replaced) noexcept {
+    return static_cast<int>(runtime::kept_of_insertion({inserted, static_cast<std::size_t>(length)},
+                                                       static_cast<std::size_t>(held),
+                                                       static_cast<std::size_t>(replaced))
+                                .size());
 }
 }

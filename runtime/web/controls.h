@@ -1,10 +1,11 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "runtime/form/toolkit.h"
+#include "runtime/web/markup.h"
 
 namespace runtime::web {
 
@@ -21,35 +22,26 @@ public:
     Control& operator=(const Control&) = delete;
 
     int handle() const { return handle_; }
+    WindowEvents& events() const { return events_; }
 
     std::string text() const override;
-    void set_text(std::string_view text) override;
-    void set_lines(std::vector<Line> lines) override;
+    void set_caption(const Caption& caption) override;
     void set_font(Font font) override;
     void place(Rect box) override;
     void focus(bool select_all) override;
     void name_by(const runtime::Widget& label) override;
-    void set_menu(std::vector<MenuItem> items) override;
-
-    // From the page: what may raise passes the core's barrier.
-    void clicked() { events_.clicked(*this); }
-    void menu_chosen(int index);
-    int kept_of_insertion(std::u16string_view inserted, int held, int replaced) const noexcept;
+    void set_menu(std::span<const std::string_view> items) override;
 
 private:
-    void draw_lines();
     void restyle();
 
     ControlKind kind_;
     WindowEvents& events_;
     int handle_;
-    std::vector<MenuItem> menu_;
-    std::string caption_;  // labels: their text, drawn as lines_
-    std::vector<Line> lines_;
-    int widest_word_ = 0;  // labels: their caption's (markup.h)
     Rect box_;
-    float points_;
-    int line_height_;
+    float points_ = default_points;
+    int line_height_ = 0;  // labels: their caption's
+    int widest_word_ = 0;  // labels: their caption's (markup.h)
 };
 
 }  // namespace runtime::web

@@ -11,7 +11,6 @@ int web_make(const char16_t* name, int name_length, const char16_t* markup, int 
 void web_remove(int handle);
 int web_text_length(int handle);
 void web_read_text(int handle, char16_t* out);
-void web_set_text(int handle, const char16_t* text, int length);
 void web_set_markup(int handle, const char16_t* markup, int length);  // the element's content
 void web_set_style(int handle, const char16_t* declarations, int length);
 void web_focus(int handle, bool select_all);
@@ -21,8 +20,7 @@ void web_measure(const char16_t* text, int length, float points, int* size);
 int web_page_width();
 void web_set_form_style(const char16_t* declarations, int length);
 void web_show();
-// `owner`, if any, hears web_error_closed(owner, id) once the box closes.
-void web_show_error(const char16_t* title, int title_length, const char16_t* message, int message_length, void* owner,
-                    int id);
+// `events`, if any, hears web_error_closed(events) once the box closes.
+void web_show_error(const char16_t* title, int title_length, const char16_t* message, int message_length, void* events);
 void web_copy(const char16_t* text, int length);
 }

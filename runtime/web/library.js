@@ -8,7 +8,7 @@ mergeInto(LibraryManager.library, {
     canvasFont: '',  // the canvas's font as last set: setting it costs a parse
     family: '',  // the form's, as the stylesheet names it
     decoder: null,
-    errors: [],  // {title, message, owner, id}, each in turn: the first is shown
+    errorEvents: 0,  // the window that hears when its error box closes
     closeMenu: null,  // while a menu is open
     showing: false,  // while the program shows the form it has taken over
 
@@ -58,7 +58,7 @@ mergeInto(LibraryManager.library, {
       var box = event.target, data = event.data;
       if (data === null || !event.inputType.startsWith('insert')) return;
       var inserted = web.copyIn(data);
-      var kept = _web_kept_of_insertion(box.web.owner, inserted, data.length, box.value.length,
+      var kept = _web_kept_of_insertion(inserted, data.length, box.value.length,
                                         box.selectionEnd - box.selectionStart);
       _free(inserted);
       if (kept === data.length) return;
@@ -79,22 +79,21 @@ mergeInto(LibraryManager.library, {
     labelPress: function (event) {
       event.preventDefault();
     },
-    // Tab goes round the form's controls, as in a desktop window: from the
-    // last back to the first, and Shift+Tab the other way.
-    tabRound: function (key) {
+    // Enter is the core's to act on, wherever it is pressed (but to end an
+    // input method's composing): the browser's own (a button pressed) would
+    // come on top of it. Tab goes round the form's controls, as in a desktop
+    // window: from the last back to the first, and Shift+Tab the other way.
+    keyDown: function (key) {
+      if (key.key === 'Enter' && !key.isComposing && key.target.web) {
+        key.preventDefault();
+        _web_enter_pressed(key.target.web.owner);
+      }
       if (key.key !== 'Tab' || key.altKey || key.ctrlKey || key.metaKey) return;
       var focusable = web.form().querySelectorAll('input, button:enabled');
       var from = key.shiftKey ? focusable[0] : focusable[focusable.length - 1];
       if (!focusable.length || key.target !== from) return;
       key.preventDefault();
       (key.shiftKey ? focusable[focusable.length - 1] : focusable[0]).focus();
-    },
-    showError: function () {
-      var dialog = document.getElementById('error'), error = web.errors[0];
-      document.getElementById('error-title').textContent = error.title || document.title;
-      document.getElementById('error-message').textContent = error.message;
-      if (!dialog.open) dialog.showModal();
-      document.getElementById('error-ok').focus();
     },
     menu: function (event) {
       var control = event.currentTarget.web, items = web.controls[control.handle].menu;
@@ -146,14 +145,11 @@ mergeInto(LibraryManager.library, {
         dialog.close();
       }
     });
-    // Each error's owner hears of its own box; one that came meanwhile is
-    // shown next.
+    // The form shows the next error, if any, once it hears of this one.
     dialog.addEventListener('close', function () {
-      var shown = web.errors.shift();
-      if (shown.owner) _web_error_closed(shown.owner, shown.id);
-      if (web.errors.length && !dialog.open) web.showError();
+      if (web.errorEvents) _web_error_closed(web.errorEvents);
     });
-    web.form().addEventListener('keydown', web.tabRound);
+    web.form().addEventListener('keydown', web.keyDown);
     // Once the page has loaded, its service worker keeps a copy for offline
     // use. Where it cannot (a page opened from a file), the page simply
     // works online only.
@@ -212,16 +208,6 @@ mergeInto(LibraryManager.library, {
   web_read_text: function (handle, out) {
     var value = web.controls[handle].element.value;
     for (var i = 0; i < value.length; ++i) HEAPU16[(out >> 1) + i] = value.charCodeAt(i);
-  },
-
-  web_set_text__deps: ['$web'],
-  web_set_text: function (handle, text, length) {
-    var element = web.controls[handle].element;
-    if (element.tagName === 'INPUT') {
-      element.value = web.text(text, length);
-    } else {
-      element.textContent = web.text(text, length);
-    }
   },
 
   // Markup the core's side has written and escaped (runtime/web/markup.cpp).
@@ -292,12 +278,14 @@ mergeInto(LibraryManager.library, {
   },
 
   // Texts are set as text, never as markup: the message may quote what
-  // the user typed.
+  // the user typed. The core shows one box at a time.
   web_show_error__deps: ['$web'],
-  web_show_error: function (title, titleLength, message, messageLength, owner, id) {
-    web.errors.push({title: web.text(title, titleLength), message: web.text(message, messageLength), owner: owner,
-                     id: id});
-    if (web.errors.length === 1) web.showError();
+  web_show_error: function (title, titleLength, message, messageLength, events) {
+    document.getElementById('error-title').textContent = web.text(title, titleLength);
+    document.getElementById('error-message').textContent = web.text(message, messageLength);
+    web.errorEvents = events;
+    document.getElementById('error').showModal();
+    document.getElementById('error-ok').focus();
   },
 
   // Where the clipboard API is refused (a page not served over HTTPS, a

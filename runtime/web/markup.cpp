@@ -63,19 +63,15 @@ std::string escaped(std::string_view text) {
     return out;
 }
 
-// Lines the core has not yet drawn for a new text may pass its end; they
-// are cut to it.
-std::string lines_markup(std::string_view text, const std::vector<Line>& lines) {
+std::string lines_markup(std::string_view text, std::span<const Line> lines) {
     std::string out;
     std::size_t at = 0;
     for (const Line& line : lines) {
-        const std::size_t begin = std::clamp(line.begin, at, text.size());
-        const std::size_t end = std::clamp(line.end, begin, text.size());
-        append_words(out, text.substr(at, begin - at));
+        append_words(out, text.substr(at, line.begin - at));
         out += "<span>";
-        append_words(out, text.substr(begin, end - begin));
+        append_words(out, text.substr(line.begin, line.end - line.begin));
         out += "</span>";
-        at = end;
+        at = line.end;
     }
     append_words(out, text.substr(at));
     return out;
@@ -96,7 +92,7 @@ int widest_word(std::string_view text, Measure measure) {
 // or 'e', and keeps no history of what was typed. A label names nothing
 // until it names a box. Appended piece by piece: the page waits for every
 // byte of the code that writes it.
-std::string control_markup(const ControlStyle& style, std::string_view text, const std::vector<Line>& lines,
+std::string control_markup(const ControlStyle& style, std::string_view text, std::span<const Line> lines,
                            std::string_view attributes) {
     static constexpr std::array<const char*, 3> opened{"<button type=\"button\"", "<input type=\"text\"", "<label"};
     static constexpr std::array<const char*, 4> classes{"", " class=\"centred\"", " class=\"inactive-border\"",
@@ -135,13 +131,13 @@ std::string control_markup(const ControlStyle& style, std::string_view text, con
 }
 
 std::string control_style(Rect box, float points, int line_height, int widest_word) {
-    return declarations({{"--left", box.left},
-                         {"--top", box.top},
-                         {"--width", box.width},
-                         {"--height", box.height},
-                         {"--size", static_cast<int>(std::lround(points * 10.0f))},
-                         {"--line", line_height},
-                         {"--word", widest_word}});
+    std::string out = declarations({{"--left", box.left},
+                                    {"--top", box.top},
+                                    {"--width", box.width},
+                                    {"--height", box.height},
+                                    {"--size", static_cast<int>(std::lround(points * 10.0f))}});
+    if (line_height > 0) out += declarations({{"--line", line_height}});
+    return out + declarations({{"--word", widest_word}});
 }
 
 std::string form_style(Size client) {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "runtime/form/caption_fit.h"
 #include "runtime/form/toolkit.h"
@@ -15,6 +15,10 @@ namespace runtime::web {
 // What browsers give form controls: the default font's size.
 inline constexpr float default_points = 10.0f;
 
+// The size `font` is drawn at, in points: the page's default or its own,
+// times its scale.
+inline float drawn_points(Font font) { return font.points.value_or(default_points) * font.scale; }
+
 // `text` as markup: every character that markup gives a meaning to is
 // escaped, so a text is always shown as text.
 std::string escaped(std::string_view text);
@@ -25,7 +29,7 @@ std::string escaped(std::string_view text);
 // so that a label that wraps in a column wraps only at its spaces. The
 // spaces stay as text between the spans, so the label's text is its
 // caption exactly.
-std::string lines_markup(std::string_view text, const std::vector<Line>& lines);
+std::string lines_markup(std::string_view text, std::span<const Line> lines);
 
 // The width of the widest word of `text` in a 100-pixel font (75 points),
 // by `measure`: in hundredths of an em, as the stylesheet reads it.
@@ -34,11 +38,12 @@ int widest_word(std::string_view text, Measure measure);
 // The element for a control: a <button>, an <input> or a <label>, its id
 // the control's name. `text` is a box's text, a button's caption or a
 // label's, drawn as `lines`; `attributes`, markup, are added to its own.
-std::string control_markup(const ControlStyle& style, std::string_view text, const std::vector<Line>& lines,
+std::string control_markup(const ControlStyle& style, std::string_view text, std::span<const Line> lines,
                            std::string_view attributes = {});
 
 // The control's place and type as the stylesheet reads them, in CSS
-// declarations: its box and its line's height in the stored form's
+// declarations: its box and a label's line height (none where it is zero:
+// a box or a button centres its one line itself) in the stored form's
 // pixels, which the stylesheet scales with the browser's text size; its
 // font's size in tenths of a point; and a label's widest word
 // (widest_word), which a column narrower than that sets smaller.

@@ -16,7 +16,7 @@ public:
     void show_error(std::string_view title, std::string_view message) override {
         const web::Utf16 shown_title(title);
         const web::Utf16 text(message);
-        web_show_error(shown_title.data(), shown_title.size(), text.data(), text.size(), nullptr, 0);
+        web_show_error(shown_title.data(), shown_title.size(), text.data(), text.size(), nullptr);
     }
 
     // The browser owns the event loop: main() returns, the runtime stays

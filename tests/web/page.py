@@ -46,16 +46,24 @@ class Page:
     def js(self, expression):
         return self.browser.evaluate(expression)
 
-    def view(self, width=1024, height=768, scale=1, text_size=16, touch=False, scheme="light"):
+    def view(self, width=1024, height=768, scale=1, text_size=16, touch=False, scheme="light", zoom=1):
         """The screen the page is shown on: its size in CSS pixels, device
         pixels to the CSS pixel, the browser's text size, a touch screen
-        (a coarse pointer) or not, the colour scheme. Narrower than 507
-        pixels, or touch, is a phone's. The page follows at once."""
-        self.browser.page("Emulation.setDeviceMetricsOverride", width=width, height=height, deviceScaleFactor=scale,
-                          mobile=width < 507 or touch)
+        (a coarse pointer) or not, the colour scheme, and the browser's own
+        zoom (Ctrl+plus) of a window `width` x `height` pixels. Narrower
+        than 507 pixels, or touch, is a phone's. The page follows at once.
+        Returns the page's width in CSS pixels.
+
+        Chromium's protocol has no command for the browser's zoom (its page
+        scale factor is a pinch's, which lays nothing out again), but Blink
+        applies a screen's density as the same zoom as Ctrl+plus: a window
+        `zoom` times as dense, `width / zoom` CSS pixels wide, stands for it."""
+        self.browser.page("Emulation.setDeviceMetricsOverride", width=round(width / zoom),
+                          height=round(height / zoom), deviceScaleFactor=scale * zoom, mobile=width < 507 or touch)
         self.browser.page("Emulation.setTouchEmulationEnabled", enabled=touch, maxTouchPoints=5 if touch else 1)
         self.browser.page("Page.setFontSizes", fontSizes={"standard": text_size})
         self.browser.page("Emulation.setEmulatedMedia", features=[{"name": "prefers-color-scheme", "value": scheme}])
+        return round(width / zoom)
 
     def element(self, name, expression):
         """`expression` about the element named `name`, as `e`."""
@@ -75,7 +83,10 @@ class Page:
         return base64.b64decode(shot["data"])
 
     def mouse(self, name, button="left"):
-        x, y = self.element(name, "(r => [r.x + r.width / 2, r.y + r.height / 2])(e.getBoundingClientRect())")
+        """A click in the middle of the element, scrolled to first where it
+        is out of sight."""
+        x, y = self.element(name, "(e.scrollIntoView({block: 'nearest'}),"
+                                  " (r => [r.x + r.width / 2, r.y + r.height / 2])(e.getBoundingClientRect()))")
         for kind in ("mousePressed", "mouseReleased"):
             self.browser.page("Input.dispatchMouseEvent", type=kind, x=x, y=y, button=button, clickCount=1)
 
@@ -141,6 +152,17 @@ class Page:
                                   " return [m[0], Math.min(...b.map(b => b.left)), Math.max(...b.map(b => b.right)),"
                                   " new Set(b.map(b => Math.round(b.top))).size]; }); })"
                                   "(document.createTreeWalker(e, NodeFilter.SHOW_TEXT))")
+
+    def scrolls_sideways(self):
+        """The page is wider than the browser shows, its scroll bar aside."""
+        return self.js("(d => d.scrollWidth > d.clientWidth)(document.documentElement)")
+
+    def count_writes(self, name):
+        """From now on, `writes` in the page counts each time the element's
+        content is written."""
+        self.element(name, "(window.watcher?.disconnect(), window.writes = 0,"
+                           " (window.watcher = new MutationObserver(records => writes += records.length))"
+                           ".observe(e, {childList: true}))")
 
     def value(self, name):
         return self.element(name, "e.value")

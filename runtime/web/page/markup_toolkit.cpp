@@ -1,21 +1,20 @@
-// The form's markup, made at build time. The program itself runs on this
-// toolkit as it would on the page's: the runtime builds its form from the
-// description and lays it out, and the toolkit prints what the page's own
-// markup and stylesheet must hold for the form to show before the program
-// runs, as a CMake script (page.cmake reads it). The program, once live,
-// takes these elements over and lays the form out again with the
-// device's own font.
+// The form's markup, made at build time. The program itself runs on the
+// runtime's headless toolkit, measuring text as the page's font does: the
+// runtime builds its form from the description and lays it out, and the
+// toolkit prints what the page's own markup and stylesheet must hold for
+// the form to show before the program runs, as a CMake script (page.cmake
+// reads it). The program, once live, takes these elements over and lays
+// the form out again with the device's own font.
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "runtime/form/toolkit.h"
+#include "runtime/headless/toolkit.h"
 #include "runtime/web/markup.h"
 
 namespace runtime::web {
@@ -37,8 +36,8 @@ constexpr double descent = 483;
 
 // As a canvas measures it, kerning off: the advances summed, rounded up;
 // the line, ascent and descent each rounded.
-Size measured(std::string_view text, float points) {
-    const double em = points * 96.0 / 72.0;
+Size dejavu_sans(std::string_view text, float points, int dpi) {
+    const double em = points * dpi / 72.0;
     long units = 0;
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
@@ -49,30 +48,6 @@ Size measured(std::string_view text, float points) {
             static_cast<int>(std::lround(em * ascent / units_per_em) + std::lround(em * descent / units_per_em))};
 }
 
-struct Element final : Widget {
-    Element(const ControlStyle& made_as, Rect at, std::string_view initial)
-        : style(made_as), value(initial), lines{{0, initial.size()}}, box(at) {}
-
-    std::string text() const override { return value; }
-    void set_text(std::string_view shown) override { value = shown; }
-    void set_lines(std::vector<Line> drawn) override { lines = std::move(drawn); }
-    void set_font(Font set) override { font = set; }
-    void place(Rect at) override { box = at; }
-    void focus(bool /*select_all*/) override { focused = true; }
-    void name_by(const Widget& label) override { named_by = &static_cast<const Element&>(label); }
-    void set_menu(std::vector<MenuItem> /*items*/) override {}
-
-    float points() const { return font.points.value_or(default_points); }
-
-    ControlStyle style;
-    std::string value;
-    std::vector<Line> lines;
-    Rect box;
-    Font font;
-    bool focused = false;
-    const Element* named_by = nullptr;
-};
-
 // A CMake bracket argument holds any text but its own closing bracket.
 std::string bracketed(const std::string& text) {
     std::string equals = "=";
@@ -80,99 +55,58 @@ std::string bracketed(const std::string& text) {
     return "[" + equals + "[" + text + "]" + equals + "]";
 }
 
-class Page final : public Window {
-public:
-    explicit Page(std::string_view caption) : caption_(caption) {}
-
-    std::unique_ptr<Widget> make(const ControlStyle& style, Rect pixels, std::string_view text) override {
-        auto made = std::make_unique<Element>(style, pixels, text);
-        made_.push_back(made.get());
-        return made;
+// Each label that names a box stands just before it, as the page puts it;
+// the focus starts where the form puts it; a button waits for the program.
+std::string script(const headless::Window& page) {
+    std::vector<const headless::Widget*> order(page.made.begin(), page.made.end());
+    for (const headless::Widget* box : page.made) {
+        if (box->named_by == nullptr) continue;
+        std::erase(order, box->named_by);
+        order.insert(std::find(order.begin(), order.end(), box), box->named_by);
     }
-    int dpi() const override { return 96; }
-    Size measure(std::string_view text, Font font) const override {
-        return measured(text, font.points.value_or(default_points));
-    }
-    // The layout as the stored form is wide: nothing widens it here.
-    Placement placement() const override {
-        return {{0, 0, client_.width, client_.height}, {0, 0, client_.width, client_.height}, false};
-    }
-    void set_client_size(Size client) override { client_ = client; }
-    void set_minimum_client_size(Size /*minimum*/) override {}
-    void shift_left(int /*pixels*/) override {}
-    void show() override {}
-    void show_error(std::string_view message, std::function<void()> /*closed*/) override {
-        failures_ += std::string(message) + "\n";
-    }
-    void copy(std::string_view /*text*/) override {}
-
-    const std::string& failures() const { return failures_; }
-
-    // Each label that names a box stands just before it, as the page puts
-    // it; the focus starts where the form puts it; a button waits for the
-    // program.
-    std::string script() const {
-        std::vector<const Element*> order(made_.begin(), made_.end());
-        for (const Element* box : made_) {
-            if (box->named_by == nullptr) continue;
-            std::erase(order, box->named_by);
-            order.insert(std::find(order.begin(), order.end(), box), box->named_by);
+    std::string markup = "\n";
+    std::string style = "#form{" + form_style(page.client) + "}\n";
+    for (const headless::Widget* element : order) {
+        std::string attributes;
+        for (const headless::Widget* box : page.made) {
+            if (box->named_by == element) attributes += " for=\"" + escaped(box->style.name) + "\"";
         }
-        std::string markup = "\n";
-        std::string style = "#form{" + form_style(client_) + "}\n";
-        for (const Element* element : order) {
-            std::string attributes;
-            for (const Element* box : made_) {
-                if (box->named_by == element) attributes += " for=\"" + escaped(box->style.name) + "\"";
-            }
-            if (element->focused) attributes += " autofocus";
-            if (element->style.kind == ControlKind::push_button) attributes += " disabled";
-            markup += control_markup(element->style, element->value, element->lines, attributes) + "\n";
-            const int widest = element->style.kind == ControlKind::label
-                                   ? widest_word(element->value, [this](std::string_view text,
-                                                                        Font font) { return measure(text, font); })
-                                   : 0;
-            style += "#" + std::string(element->style.name) + "{" +
-                     control_style(element->box, element->points(), measured("", element->points()).height, widest) +
-                     "}\n";
-        }
-        return "set(TENGLAMA_TITLE " + bracketed(escaped(caption_)) + ")\nset(TENGLAMA_FORM_WIDTH " +
-               std::to_string(client_.width) + ")\nset(TENGLAMA_FORM " + bracketed(markup) +
-               ")\nset(TENGLAMA_FORM_STYLE " + bracketed(style) + ")\n";
+        if (element->focused > 0) attributes += " autofocus";
+        const bool label = element->style.kind == ControlKind::label;
+        if (element->style.kind == ControlKind::push_button) attributes += " disabled";
+        markup += control_markup(element->style, element->value, element->lines, attributes) + "\n";
+        const auto measure = [&page](std::string_view text, Font font) { return page.measure(text, font); };
+        style += "#" + std::string(element->style.name) + "{" +
+                 control_style(element->box, drawn_points(element->font), label ? element->line_height : 0,
+                               label ? widest_word(element->value, measure) : 0) +
+                 "}\n";
     }
+    return "set(TENGLAMA_TITLE " + bracketed(escaped(page.caption)) + ")\nset(TENGLAMA_FORM_WIDTH " +
+           std::to_string(page.client.width) + ")\nset(TENGLAMA_FORM " + bracketed(markup) +
+           ")\nset(TENGLAMA_FORM_STYLE " + bracketed(style) + ")\n";
+}
 
-private:
-    std::string caption_;
-    std::vector<Element*> made_;  // in the order made
-    Size client_;
-    std::string failures_;
-};
+void print_error(std::string_view message) {
+    std::fprintf(stderr, "%.*s\n", static_cast<int>(message.size()), message.data());
+}
 
-class MarkupToolkit final : public Toolkit {
+class MarkupToolkit final : public headless::Toolkit {
 public:
-    std::unique_ptr<Window> make_window(std::string_view caption, WindowEvents& /*events*/) override {
-        auto made = std::make_unique<Page>(caption);
-        page_ = made.get();
-        return made;
-    }
+    MarkupToolkit() : Toolkit(dejavu_sans) {}
+
     void show_error(std::string_view title, std::string_view message) override {
-        std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(title.size()), title.data(),
-                     static_cast<int>(message.size()), message.data());
+        print_error(std::string(title) + ": " + std::string(message));
     }
     // The form is built and loaded: its markup, unless it raised an error.
     int run() override {
-        if (!page_->failures().empty()) {
-            std::fputs(page_->failures().c_str(), stderr);
+        if (!window->errors.empty()) {
+            for (const std::string& error : window->errors) print_error(error);
             return 1;
         }
-        std::fputs(page_->script().c_str(), stdout);
+        std::fputs(script(*window).c_str(), stdout);
         std::fflush(stdout);
         return 0;
     }
-    void quit() override {}
-
-private:
-    Page* page_ = nullptr;
 };
 
 }  // namespace
