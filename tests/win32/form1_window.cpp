@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "runtime/win32/clipboard.h"
-#include "runtime/win32/control.h"
 #include "runtime/win32/message_loop.h"
 #include "runtime/win32/wide_text.h"
 #include "runtime/win32/window.h"
+#include "tests/window_cases.h"
 #include "window/project.h"
 
 using runtime::win32::to_utf8;
@@ -24,7 +24,11 @@ std::wstring wide_text_of(HWND window) {
 
 std::string text_of(HWND window) { return to_utf8(wide_text_of(window)); }
 
-std::string clipboard_text() { return to_utf8(runtime::win32::text_on_clipboard(nullptr).value_or(L"")); }
+std::string clipboard_text() {
+    std::string text;
+    runtime::win32::read_clipboard(nullptr, [&](std::u16string_view units) { text = runtime::to_utf8(units); });
+    return text;
+}
 
 SIZE size_of(const RECT& rect) { return {rect.right - rect.left, rect.bottom - rect.top}; }
 
@@ -81,9 +85,22 @@ runtime::Toolkit& toolkit() {
     return *opened;
 }
 
+namespace {
+
+BOOL CALLBACK find_form(HWND window, LPARAM found) {
+    if (!runtime::win32::Window::is_form(window)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+}  // namespace
+
 void Form1Window::SetUp() {
     form = std::make_unique<runtime::Form>(window::project, toolkit());
     form->show();
+    frame_ = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), find_form, reinterpret_cast<LPARAM>(&frame_));
+    ASSERT_NE(frame_, nullptr);
     SetForegroundWindow(frame());
     ASSERT_TRUE(pump_until([&] { return GetForegroundWindow() == frame() && GetFocus() == control("Text1"); }))
         << "the form never became active with the focus in Text1";
@@ -103,10 +120,12 @@ void Form1Window::reopen() {
     SetUp();
 }
 
-HWND Form1Window::frame() const { return dynamic_cast<runtime::win32::Window&>(form->window()).handle(); }
-
+// The controls are made in tab order, their IDs counting up.
 HWND Form1Window::control(std::string_view name) const {
-    return dynamic_cast<runtime::win32::Control&>(form->control(name).widget()).handle();
+    const int tab_index = std::ranges::find(window_cases::controls, name, &window_cases::Placed::name)->tab_index;
+    const auto before = std::ranges::count_if(window_cases::controls,
+                                              [&](const window_cases::Placed& c) { return c.tab_index < tab_index; });
+    return GetDlgItem(frame_, runtime::win32::Window::first_control_id + static_cast<int>(before));
 }
 
 std::string Form1Window::focused_name() const {

@@ -37,7 +37,7 @@ protected:
     // A fresh Form1 in place of this one, as a new start of the program.
     void reopen();
 
-    HWND frame() const;
+    HWND frame() const { return frame_; }
     HWND control(std::string_view name) const;
     std::string focused_name() const;
     std::string answer() const { return text_of(control("Label5")); }
@@ -68,6 +68,9 @@ protected:
     std::string run_on_host(const std::string& command) const;
 
     std::unique_ptr<runtime::Form> form;
+
+private:
+    HWND frame_ = nullptr;  // the form's window, found among the thread's
 };
 
 // Answers every message box that opens while it lives with OK, noting what
