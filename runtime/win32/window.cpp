@@ -14,6 +14,7 @@
 #include "runtime/win32/error_box.h"
 #include "runtime/win32/label_clipping.h"
 #include "runtime/win32/wide_text.h"
+#include "runtime/win32/zoom_keys.h"
 
 namespace runtime::win32 {
 namespace {
@@ -46,9 +47,13 @@ ATOM Window::register_class(const std::wstring& name) {
 }
 
 // A form is a window that this procedure serves, whatever its class's name.
-bool Window::is_form(HWND window) {
-    return window != nullptr &&
-           GetWindowLongPtrW(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&Window::procedure);
+Window* Window::of(HWND window) {
+    if (window == nullptr ||
+        GetWindowLongPtrW(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&Window::procedure)) {
+        return nullptr;
+    }
+    auto* const form = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return form != nullptr && form->live_ ? form : nullptr;
 }
 
 Window::Window(ATOM form_class, std::string_view caption, WindowEvents& events) : caption_(caption), events_(events) {
@@ -132,6 +137,20 @@ bool Window::show_error(std::string_view message) {
 }
 
 void Window::copy(std::string_view text) { put_on_clipboard(handle(), to_wide(text)); }
+
+// A fine wheel, or a touchpad's pinch, turns less than a notch at a time:
+// the form steps once a notch.
+bool Window::take_zoom_input(const MSG& message) noexcept {
+    if (const std::optional<Zoom> zoom = zoom_key(message)) {
+        events_.zoom_requested(*zoom);
+        return true;
+    }
+    if (message.message != WM_MOUSEWHEEL || (GET_KEYSTATE_WPARAM(message.wParam) & MK_CONTROL) == 0) return false;
+    wheel_ += GET_WHEEL_DELTA_WPARAM(message.wParam);
+    for (; wheel_ >= WHEEL_DELTA; wheel_ -= WHEEL_DELTA) events_.zoom_requested(Zoom::in);
+    for (; wheel_ <= -WHEEL_DELTA; wheel_ += WHEEL_DELTA) events_.zoom_requested(Zoom::out);
+    return true;
+}
 
 void Window::remove(const Control& control) {
     std::erase(controls_, &control);

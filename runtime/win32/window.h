@@ -26,7 +26,8 @@ public:
     // Registers the window class of forms, named after the program; raises
     // runtime::Error when it cannot.
     static ATOM register_class(const std::wstring& name);
-    static bool is_form(HWND window);
+    // The live form `window` is, or null.
+    static Window* of(HWND window);
 
     HWND handle() const { return frame_.get(); }
     // A control's ID is its place in the order made, the tab order, from
@@ -44,6 +45,11 @@ public:
     void show() override;
     bool show_error(std::string_view message) override;
     void copy(std::string_view text) override;
+
+    // For the message loop: the zoom keys, and Ctrl with the wheel, are the
+    // form's whatever control has the focus, taken before a key can become
+    // a character. True where `message` was one of them, and is done with.
+    bool take_zoom_input(const MSG& message) noexcept;
 
     // For its controls.
     void add(Control& control) { controls_.push_back(&control); }
@@ -80,6 +86,7 @@ private:
     Size minimum_;
     bool restore_posted_ = false;      // the least size is to be set again
     HWND remembered_focus_ = nullptr;  // given back on reactivation, as dialogs do
+    int wheel_ = 0;                    // turned with Ctrl, short of a notch
 };
 
 }  // namespace runtime::win32

@@ -49,7 +49,11 @@ protected:
     void settle() const;
 
     void press(WORD key, bool shift = false) const;
-    void press_with_control(WORD key) const;
+    // Presses the key with Ctrl held, and with `also` (Shift, Alt) if given.
+    void press_with_control(WORD key, WORD also = 0) const;
+    // Turns the wheel by `delta` (WHEEL_DELTA a notch, forward above 0)
+    // over the form, with Ctrl held.
+    void turn_wheel_with_control(int delta) const;
     void type_into(std::string_view name, std::string_view text) const;
     void type_into(std::string_view name, std::wstring_view text) const;  // any UTF-16 units, even lone surrogates
     // Sends the keys that type `text` into the focused box, after what it holds.
