@@ -33,7 +33,7 @@ public:
     LockedGlobal(const LockedGlobal&) = delete;
     LockedGlobal& operator=(const LockedGlobal&) = delete;
 
-    wchar_t* text() const { return static_cast<wchar_t*>(data_); }
+    void* data() const { return data_; }
 
 private:
     HGLOBAL memory_;
@@ -49,8 +49,8 @@ void put_on_clipboard(HWND owner, std::wstring_view text) {
     if (!memory) return;
     {
         const LockedGlobal copied(memory.get());
-        if (copied.text() == nullptr) return;
-        *std::ranges::copy(text, copied.text()).out = L'\0';
+        if (copied.data() == nullptr) return;
+        *std::ranges::copy(text, static_cast<wchar_t*>(copied.data())).out = L'\0';
     }
 
     const OpenClipboardScope clipboard(owner);
@@ -59,17 +59,17 @@ void put_on_clipboard(HWND owner, std::wstring_view text) {
     if (SetClipboardData(CF_UNICODETEXT, memory.get()) != nullptr) static_cast<void>(memory.release());
 }
 
-std::optional<std::wstring> text_on_clipboard(HWND owner) {
+void read_clipboard(HWND owner, FunctionRef<void(std::u16string_view text)> read) {
     const OpenClipboardScope clipboard(owner);
-    if (!clipboard.open()) return std::nullopt;
+    if (!clipboard.open()) return;
     const HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    if (data == nullptr) return std::nullopt;
+    if (data == nullptr) return;
     const LockedGlobal held(data);
-    if (held.text() == nullptr) return std::nullopt;
+    if (held.data() == nullptr) return;
     // The block may hold no NUL at all: read no further than it reaches.
-    const wchar_t* const begin = held.text();
-    const wchar_t* const end = begin + GlobalSize(data) / sizeof(wchar_t);
-    return std::wstring(begin, std::find(begin, end, L'\0'));
+    const auto* const begin = static_cast<const char16_t*>(held.data());
+    const char16_t* const end = begin + GlobalSize(data) / sizeof(char16_t);
+    read({begin, std::find(begin, end, u'\0')});
 }
 
 }  // namespace runtime::win32

@@ -1,6 +1,8 @@
 #include "runtime/win32/control.h"
 
 #include <algorithm>
+#include <memory>
+#include <new>
 
 #include "runtime/error.h"
 #include "runtime/form/text_box_rule.h"
@@ -48,7 +50,7 @@ int system_colour_index(SystemColour colour) {
 }  // namespace
 
 Control::Control(Window& form, const ControlStyle& style, Rect box, std::string_view text, int id)
-    : form_(form), kind_(style.kind), centred_(style.centred), back_colour_(style.back_colour), caption_(text) {
+    : form_(form), kind_(style.kind), centred_(style.centred), back_colour_(style.back_colour) {
     const WindowKind made_as = window_kind(style.kind);
     window_.reset(CreateWindowExW(made_as.ex_style, made_as.class_name, to_wide(text).c_str(),
                                   WS_CHILD | WS_VISIBLE | made_as.style, box.left, box.top, box.width, box.height,
@@ -73,19 +75,22 @@ Control::~Control() { form_.remove(*this); }
 
 std::string Control::text() const { return to_utf8(window_text(handle())); }
 
-void Control::set_text(std::string_view text) {
-    if (!SetWindowTextW(handle(), to_wide(text).c_str())) throw Error(messages::internal_fault("SetWindowTextW"));
-    if (kind_ == ControlKind::text_box) return;
-    // A label's or button's text is its name for screen readers.
-    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, handle(), OBJID_WINDOW, CHILDID_SELF);
+// A label's or button's text is its name for screen readers: each caption
+// set, the same again included, is announced as a new name.
+void Control::set_caption(const Caption& caption) {
+    std::vector<std::wstring> lines;
     if (kind_ == ControlKind::label) {
-        caption_ = text;
-        InvalidateRect(handle(), nullptr, FALSE);
+        lines.reserve(caption.lines.size());
+        for (const Line& line : caption.lines) {
+            lines.push_back(to_wide(caption.text.substr(line.begin, line.end - line.begin)));
+        }
     }
-}
-
-void Control::set_lines(std::vector<Line> lines) {
+    if (!SetWindowTextW(handle(), to_wide(caption.text).c_str())) {
+        throw Error(messages::internal_fault("SetWindowTextW"));
+    }
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, handle(), OBJID_WINDOW, CHILDID_SELF);
     lines_ = std::move(lines);
+    line_height_ = caption.line_height;
     InvalidateRect(handle(), nullptr, FALSE);
 }
 
@@ -107,6 +112,13 @@ void Control::focus(bool select_all) {
     if (select_all) SendMessageW(handle(), EM_SETSEL, 0, -1);
 }
 
+void Control::set_menu(std::span<const std::string_view> items) {
+    std::vector<std::wstring> wide;
+    wide.reserve(items.size());
+    for (const std::string_view item : items) wide.push_back(to_wide(item));
+    menu_ = std::move(wide);
+}
+
 // Screen readers name a box by the label just before it in the window order.
 void Control::name_by(const runtime::Widget& label) {
     const HWND named = static_cast<const Control&>(label).handle();
@@ -115,30 +127,24 @@ void Control::name_by(const runtime::Widget& label) {
     SetWindowPos(named, before != nullptr ? before : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-// Each line in the label's font, one text height below the last, as the
-// core measured them; drawn whole even where a glyph overhangs its line.
-void Control::draw(const DRAWITEMSTRUCT& item) const {
+// Each line in the label's font, a line height below the last, as the core
+// measured them; drawn whole even where a glyph overhangs its line.
+void Control::draw(const DRAWITEMSTRUCT& item) const noexcept {
     // A STATIC paints with its parent's clipping (CS_PARENTDC), which its
     // window region does not narrow: the boxes it lies beneath are left out
     // here, or it would paint over their borders.
     if (const OwnedRegion visible(CreateRectRgn(0, 0, 0, 0)); GetWindowRgn(handle(), visible.get()) != ERROR) {
         ExtSelectClipRgn(item.hDC, visible.get(), RGN_AND);
     }
-    const int colour = system_colour_index(back_colour_);
-    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(colour));
-    const Selection selected(item.hDC, font_ != nullptr ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(system_colour_index(back_colour_)));
+    const Selection selected(item.hDC, font_);
     SetTextColor(item.hDC, GetSysColor(COLOR_WINDOWTEXT));
     SetBkMode(item.hDC, TRANSPARENT);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(item.hDC, &metrics);
     const UINT format = DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP | (centred_ ? DT_CENTER : DT_LEFT);
     RECT line_box = item.rcItem;
-    for (const Line& line : lines_) {
-        const std::size_t begin = std::min(line.begin, caption_.size());
-        const std::size_t end = std::clamp(line.end, begin, caption_.size());
-        const std::wstring drawn = to_wide(std::string_view(caption_).substr(begin, end - begin));
-        line_box.bottom = line_box.top + metrics.tmHeight;
-        DrawTextW(item.hDC, drawn.c_str(), static_cast<int>(drawn.size()), &line_box, format);
+    for (const std::wstring& line : lines_) {
+        line_box.bottom = line_box.top + line_height_;
+        DrawTextW(item.hDC, line.c_str(), static_cast<int>(line.size()), &line_box, format);
         line_box.top = line_box.bottom;
     }
 }
@@ -150,7 +156,7 @@ LRESULT CALLBACK Control::procedure(HWND window, UINT message, WPARAM wparam, LP
     const auto* const self = reinterpret_cast<const Control*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     const bool text_box = self->kind_ == ControlKind::text_box;
     if (text_box && message == WM_PASTE) {
-        self->form_.guarded([self] { self->on_paste(); });
+        self->on_paste();
         return 0;
     }
     if (text_box && message == WM_CHAR && (wparam == L'\r' || wparam == L'\n')) return 0;
@@ -162,18 +168,22 @@ LRESULT CALLBACK Control::procedure(HWND window, UINT message, WPARAM wparam, LP
 // What the core's rule keeps of the clipboard's text replaces the
 // selection, as one step that Ctrl+Z takes back. The box's one undo step
 // would take in the typing just before the paste, as if typed with it:
-// emptied first, it holds the paste alone.
-void Control::on_paste() const {
-    const std::optional<std::wstring> pasted = text_on_clipboard(handle());
-    if (!pasted) return;
+// emptied first, it holds the paste alone. EM_REPLACESEL wants the text
+// NUL-terminated, so the part kept is copied; where memory fails, nothing
+// is pasted.
+void Control::on_paste() const noexcept {
     DWORD start = 0, end = 0;
     SendMessageW(handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    const std::u16string units(pasted->begin(), pasted->end());
-    const std::u16string_view kept =
-        kept_of_insertion(units, static_cast<std::size_t>(GetWindowTextLengthW(handle())), end - start);
-    const std::wstring inserted(kept.begin(), kept.end());
+    const auto held = static_cast<std::size_t>(GetWindowTextLengthW(handle()));
+    std::unique_ptr<wchar_t[]> inserted;
+    read_clipboard(handle(), [&](std::u16string_view pasted) {
+        const std::u16string_view kept = kept_of_insertion(pasted, held, end - start);
+        inserted.reset(new (std::nothrow) wchar_t[kept.size() + 1]);
+        if (inserted) *std::ranges::copy(kept, inserted.get()).out = L'\0';
+    });
+    if (!inserted) return;
     SendMessageW(handle(), EM_EMPTYUNDOBUFFER, 0, 0);
-    SendMessageW(handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(inserted.c_str()));
+    SendMessageW(handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(inserted.get()));
 }
 
 }  // namespace runtime::win32

@@ -15,7 +15,8 @@ class Window;
 // its own lines, as the core broke them, while its window text stays the
 // caption that screen readers read. A text box keeps of a paste what the
 // core's rule keeps. A text box or button that has the focus shows it
-// plainly (focus_ring.h).
+// plainly (focus_ring.h). What it draws and offers is converted when it is
+// set: drawing and the menu, from the window procedure, allocate nothing.
 class Control final : public runtime::Widget {
 public:
     Control(Window& form, const ControlStyle& style, Rect box, std::string_view text, int id);
@@ -23,32 +24,31 @@ public:
 
     HWND handle() const { return window_.get(); }
     ControlKind kind() const { return kind_; }
-    const std::vector<MenuItem>& menu() const { return menu_; }
+    const std::vector<std::wstring>& menu() const { return menu_; }
 
     std::string text() const override;
-    void set_text(std::string_view text) override;
-    void set_lines(std::vector<Line> lines) override;
+    void set_caption(const Caption& caption) override;
     void set_font(Font font) override;
     void place(Rect box) override;
     void focus(bool select_all) override;
     void name_by(const runtime::Widget& label) override;
-    void set_menu(std::vector<MenuItem> items) override { menu_ = std::move(items); }
+    void set_menu(std::span<const std::string_view> items) override;
 
     // Labels, for the form's WM_DRAWITEM.
-    void draw(const DRAWITEMSTRUCT& item) const;
+    void draw(const DRAWITEMSTRUCT& item) const noexcept;
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
-    void on_paste() const;
+    void on_paste() const noexcept;
 
     Window& form_;
     ControlKind kind_;
     bool centred_;
     SystemColour back_colour_;
-    std::string caption_;      // labels: the text drawn
-    std::vector<Line> lines_;  // labels: how it is drawn
+    std::vector<std::wstring> lines_;  // labels: each line as drawn
+    int line_height_ = 0;              // labels: from the top of one line to the next
     HFONT font_ = nullptr;
-    std::vector<MenuItem> menu_;
+    std::vector<std::wstring> menu_;
     WNDPROC class_procedure_ = nullptr;  // text boxes and buttons: their class's own
     OwnedWindow window_;
 };

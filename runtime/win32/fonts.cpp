@@ -22,21 +22,24 @@ LOGFONTW system_message_font() {
     return fallback;
 }
 
-}  // namespace
-
-OwnedFont message_font(int dpi, std::optional<float> points) {
-    LOGFONTW font = system_message_font();
-    font.lfWidth = 0;
-    font.lfHeight =
-        points ? -std::lround(*points * static_cast<float>(dpi) / 72.0f) : MulDiv(font.lfHeight, dpi, system_dpi());
-    OwnedFont made(CreateFontIndirectW(&font));
+// The message font at `dpi`, at `font.points` or else at the size the user
+// chose, either `font.scale` times as large.
+OwnedFont message_font(Font font, int dpi) {
+    LOGFONTW made_as = system_message_font();
+    made_as.lfWidth = 0;
+    const double pixels = font.points ? -static_cast<double>(*font.points) * dpi / 72.0
+                                      : static_cast<double>(made_as.lfHeight) * dpi / system_dpi();
+    made_as.lfHeight = std::lround(pixels * font.scale);
+    OwnedFont made(CreateFontIndirectW(&made_as));
     if (!made) throw Error(messages::internal_fault("CreateFontIndirectW"));
     return made;
 }
 
+}  // namespace
+
 HFONT Fonts::get(Font font, int dpi) {
-    OwnedFont& made = made_[{font.points, dpi}];
-    if (!made) made = message_font(dpi, font.points);
+    OwnedFont& made = made_[{font.points, font.scale, dpi}];
+    if (!made) made = message_font(font, dpi);
     return made.get();
 }
 

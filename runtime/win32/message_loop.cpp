@@ -6,7 +6,10 @@ namespace runtime::win32 {
 
 void dispatch_message(MSG& message) {
     const HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-    if (Window::is_form(root) && IsDialogMessageW(root, &message)) return;
+    if (Window* const form = Window::of(root);
+        form != nullptr && (form->take_zoom_input(message) || IsDialogMessageW(root, &message))) {
+        return;
+    }
     TranslateMessage(&message);
     DispatchMessageW(&message);
 }

@@ -14,14 +14,13 @@
 #include "runtime/win32/error_box.h"
 #include "runtime/win32/label_clipping.h"
 #include "runtime/win32/wide_text.h"
+#include "runtime/win32/zoom_keys.h"
 
 namespace runtime::win32 {
 namespace {
 
 constexpr DWORD frame_style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD frame_ex_style = 0;
-// Above IDOK and IDCANCEL, which dialog navigation sends for Enter and Escape.
-constexpr int first_control_id = 100;
 // Posted by the form to itself: see on_window_pos_changing.
 constexpr UINT restore_least_size = WM_APP;
 
@@ -48,9 +47,13 @@ ATOM Window::register_class(const std::wstring& name) {
 }
 
 // A form is a window that this procedure serves, whatever its class's name.
-bool Window::is_form(HWND window) {
-    return window != nullptr &&
-           GetWindowLongPtrW(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&Window::procedure);
+Window* Window::of(HWND window) {
+    if (window == nullptr ||
+        GetWindowLongPtrW(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&Window::procedure)) {
+        return nullptr;
+    }
+    auto* const form = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return form != nullptr && form->live_ ? form : nullptr;
 }
 
 Window::Window(ATOM form_class, std::string_view caption, WindowEvents& events) : caption_(caption), events_(events) {
@@ -75,6 +78,7 @@ std::unique_ptr<runtime::Widget> Window::make(const ControlStyle& style, Rect pi
     return std::make_unique<Control>(*this, style, pixels, text, id);
 }
 
+// Only the core asks, behind its barrier: the conversion may allocate here.
 Size Window::measure(std::string_view text, Font font) const {
     const std::wstring wide = to_wide(text);
     const WindowDC dc(handle());
@@ -86,13 +90,13 @@ Size Window::measure(std::string_view text, Font font) const {
     return {extent.cx, metrics.tmHeight};
 }
 
-SIZE Window::outer_size(Size client) const {
+SIZE Window::outer_size(Size client) const noexcept {
     return window_size_for_client({client.width, client.height}, frame_style, frame_ex_style, dpi());
 }
 
 // The room is the work area of the window's monitor less the frame, as the
 // window has it now, at its density.
-Placement Window::placement() const {
+Placement Window::placement() const noexcept {
     RECT window{}, client{};
     GetWindowRect(handle(), &window);
     GetClientRect(handle(), &client);
@@ -114,10 +118,11 @@ void Window::set_client_size(Size client) {
     SetWindowPos(handle(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Window::shift_left(int pixels) {
+void Window::shift(int left, int up) {
     RECT window{};
     GetWindowRect(handle(), &window);
-    SetWindowPos(handle(), nullptr, window.left - pixels, window.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(handle(), nullptr, window.left - left, window.top - up, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Window::show() {
@@ -125,12 +130,27 @@ void Window::show() {
     UpdateWindow(handle());
 }
 
-void Window::show_error(std::string_view message, std::function<void()> closed) {
+// The box is modal: it returns once the user has closed it.
+bool Window::show_error(std::string_view message) {
     show_error_box(handle(), caption_, message);
-    closed();
+    return true;
 }
 
 void Window::copy(std::string_view text) { put_on_clipboard(handle(), to_wide(text)); }
+
+// A fine wheel, or a touchpad's pinch, turns less than a notch at a time:
+// the form steps once a notch.
+bool Window::take_zoom_input(const MSG& message) noexcept {
+    if (const std::optional<Zoom> zoom = zoom_key(message)) {
+        events_.zoom_requested(*zoom);
+        return true;
+    }
+    if (message.message != WM_MOUSEWHEEL || (GET_KEYSTATE_WPARAM(message.wParam) & MK_CONTROL) == 0) return false;
+    wheel_ += GET_WHEEL_DELTA_WPARAM(message.wParam);
+    for (; wheel_ >= WHEEL_DELTA; wheel_ -= WHEEL_DELTA) events_.zoom_requested(Zoom::in);
+    for (; wheel_ <= -WHEEL_DELTA; wheel_ += WHEEL_DELTA) events_.zoom_requested(Zoom::out);
+    return true;
+}
 
 void Window::remove(const Control& control) {
     std::erase(controls_, &control);
@@ -139,8 +159,7 @@ void Window::remove(const Control& control) {
 
 void Window::placed(const Control& control) const { keep_labels_beneath(control, controls_); }
 
-// Every message passes here. Those the form handles pass the core's
-// barrier, so that no exception crosses back into Windows.
+// Every message passes here.
 LRESULT CALLBACK Window::procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
     if (message == WM_NCCREATE) {
         auto* const created = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
@@ -154,20 +173,10 @@ LRESULT CALLBACK Window::procedure(HWND window, UINT message, WPARAM wparam, LPA
         static_cast<void>(self->frame_.release());  // Windows is destroying it already
     }
     if (!self->live_) return DefWindowProcW(window, message, wparam, lparam);
-    // One reference captured: the barrier's callable is stored in place,
-    // with nothing to allocate.
-    struct Call {
-        Window& self;
-        UINT message;
-        WPARAM wparam;
-        LPARAM lparam;
-        LRESULT result = 0;
-    } call{*self, message, wparam, lparam};
-    self->events_.guarded([&call] { call.result = call.self.on_message(call.message, call.wparam, call.lparam); });
-    return call.result;
+    return self->on_message(message, wparam, lparam);
 }
 
-LRESULT Window::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT Window::on_message(UINT message, WPARAM wparam, LPARAM lparam) noexcept {
     switch (message) {
         case WM_COMMAND:
             on_command(wparam, lparam);
@@ -206,13 +215,10 @@ LRESULT Window::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     }
 }
 
-void Window::on_command(WPARAM wparam, LPARAM lparam) {
+void Window::on_command(WPARAM wparam, LPARAM lparam) noexcept {
     switch (LOWORD(wparam)) {
-        case IDOK:  // Enter, turned into IDOK by dialog navigation: only a focused button answers it
-            if (const Control* focused = control_for(GetFocus());
-                focused && focused->kind() == ControlKind::push_button) {
-                events_.clicked(*focused);
-            }
+        case IDOK:  // Enter, on the keypad too, turned into IDOK by dialog navigation
+            if (const Control* focused = control_for(GetFocus())) events_.enter_pressed(*focused);
             return;
         case IDCANCEL:  // Escape: the form has no cancel button
             return;
@@ -225,7 +231,7 @@ void Window::on_command(WPARAM wparam, LPARAM lparam) {
     }
 }
 
-void Window::on_draw_item(const DRAWITEMSTRUCT& item) const {
+void Window::on_draw_item(const DRAWITEMSTRUCT& item) const noexcept {
     if (const Control* label = control_for(item.hwndItem); label != nullptr && label->kind() == ControlKind::label) {
         label->draw(item);
     }
@@ -233,7 +239,7 @@ void Window::on_draw_item(const DRAWITEMSTRUCT& item) const {
 
 // Like a dialog, the form hands the focus back to the control that had it
 // when it was last active; Windows alone would give it to the frame.
-LRESULT Window::on_activate(WPARAM wparam, LPARAM lparam) {
+LRESULT Window::on_activate(WPARAM wparam, LPARAM lparam) noexcept {
     const bool minimised = HIWORD(wparam) != 0;
     if (LOWORD(wparam) == WA_INACTIVE) {
         if (control_for(GetFocus()) != nullptr) remembered_focus_ = GetFocus();
@@ -245,19 +251,19 @@ LRESULT Window::on_activate(WPARAM wparam, LPARAM lparam) {
 }
 
 // Minimised, the client area is none: the user's size is what it was.
-void Window::on_size(WPARAM kind) {
-    if (kind != SIZE_MINIMIZED) events_.resized();
+void Window::on_size(WPARAM kind) noexcept {
+    if (kind != SIZE_MINIMIZED) events_.resized(placement());
 }
 
 // Moved to a screen of another density: to where Windows suggests, but at
 // the size the core scales from the user's, not at Windows' own.
-void Window::on_dpi_changed(int dpi, const RECT& suggested) {
+void Window::on_dpi_changed(int dpi, const RECT& suggested) noexcept {
     dpi_ = dpi;
     SetWindowPos(handle(), nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    events_.dpi_changed();
+    events_.dpi_changed(dpi);
 }
 
-void Window::on_get_min_max_info(MINMAXINFO& limits) const {
+void Window::on_get_min_max_info(MINMAXINFO& limits) const noexcept {
     const SIZE smallest = outer_size(minimum_);
     limits.ptMinTrackSize = {smallest.cx, smallest.cy};
 }
@@ -269,14 +275,14 @@ void Window::on_get_min_max_info(MINMAXINFO& limits) const {
 // keeps the X window so while the Win32 window stays at the least, hiding
 // the controls beyond. Once that has passed, the window's own position is
 // set again, which Wine sends to the X window.
-void Window::on_window_pos_changing(const WINDOWPOS& position) {
+void Window::on_window_pos_changing(const WINDOWPOS& position) noexcept {
     if ((position.flags & SWP_NOSIZE) != 0 || IsIconic(handle()) || IsZoomed(handle()) || restore_posted_) return;
     const SIZE least = outer_size(minimum_);
     if (position.cx >= least.cx && position.cy >= least.cy) return;
     restore_posted_ = PostMessageW(handle(), restore_least_size, 0, 0) != FALSE;
 }
 
-void Window::on_restore_least_size() {
+void Window::on_restore_least_size() noexcept {
     restore_posted_ = false;
     // A frame change, so that Wine reconfigures the X window even though
     // the Win32 window's size is what it was.
@@ -284,19 +290,19 @@ void Window::on_restore_least_size() {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
-void Window::on_context_menu(HWND clicked, POINT at) {
+void Window::on_context_menu(HWND clicked, POINT at) noexcept {
     const Control* control = control_for(clicked);
     if (control == nullptr || control->menu().empty()) return;
     const OwnedMenu menu(CreatePopupMenu());
     for (std::size_t i = 0; i < control->menu().size(); ++i) {
-        AppendMenuW(menu.get(), MF_STRING, i + 1, to_wide(control->menu()[i].text).c_str());
+        AppendMenuW(menu.get(), MF_STRING, i + 1, control->menu()[i].c_str());
     }
-    const UINT chosen =
-        static_cast<UINT>(TrackPopupMenuEx(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, handle(), nullptr));
-    if (chosen != 0) control->menu()[chosen - 1].chosen();
+    const auto chosen = static_cast<std::size_t>(
+        TrackPopupMenuEx(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, handle(), nullptr));
+    if (chosen != 0) events_.menu_chosen(*control, chosen - 1);
 }
 
-Control* Window::control_for(HWND window) const {
+Control* Window::control_for(HWND window) const noexcept {
     if (window == nullptr) return nullptr;
     const auto found = std::ranges::find(controls_, window, &Control::handle);
     return found == controls_.end() ? nullptr : *found;

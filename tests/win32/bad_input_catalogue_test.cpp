@@ -1,4 +1,8 @@
 #include <algorithm>
+#include <array>
+#include <stdexcept>
+#include <string_view>
+#include <vector>
 
 #include "form1_window.h"
 #include "runtime/win32/wide_text.h"
@@ -34,6 +38,25 @@ OnWin32 as_an_edit_box_keeps_it(const Entry& entry) {
         kept.entry.shown = "tenglama yagona yechimga ega   X=5";
     }
     return kept;
+}
+
+// The rows whose text this face carries in its own way, through its boxes,
+// its window texts and its conversion to UTF-16: NUL, control characters,
+// line breaks, surrogates, the most a box holds and one unit more. Every
+// row runs on the core.
+constexpr std::array<std::string_view, 9> at_the_edge{
+    "nul_inside",         "control_characters",    "c1_control",
+    "newline_after",      "invisible_characters",  "emoji",
+    "unpaired_surrogate", "longest_leading_zeros", "longest_spaces_then_1"};
+
+std::vector<Entry> edge_rows() {
+    std::vector<Entry> rows;
+    for (Entry& entry : bad_input::catalogue()) {
+        if (std::ranges::find(at_the_edge, entry.name) != at_the_edge.end()) rows.push_back(std::move(entry));
+    }
+    // A row renamed in the catalogue must not drop out of this suite unseen.
+    if (rows.size() != at_the_edge.size()) throw std::logic_error("a row at the edge is missing from the catalogue");
+    return rows;
 }
 
 class CatalogueOnForm1 : public Form1Window, public testing::WithParamInterface<Entry> {
@@ -96,7 +119,7 @@ TEST_P(CatalogueOnForm1, GivesTheRightAnswerOrOneUzbekErrorAndKeepsEverything) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalogue, CatalogueOnForm1, testing::ValuesIn(bad_input::catalogue()),
+INSTANTIATE_TEST_SUITE_P(Catalogue, CatalogueOnForm1, testing::ValuesIn(edge_rows()),
                          [](const testing::TestParamInfo<Entry>& entry) { return entry.param.name; });
 
 }  // namespace

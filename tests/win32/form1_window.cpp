@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "runtime/win32/clipboard.h"
-#include "runtime/win32/control.h"
 #include "runtime/win32/message_loop.h"
 #include "runtime/win32/wide_text.h"
 #include "runtime/win32/window.h"
+#include "tests/window_cases.h"
 #include "window/project.h"
 
 using runtime::win32::to_utf8;
@@ -24,7 +24,11 @@ std::wstring wide_text_of(HWND window) {
 
 std::string text_of(HWND window) { return to_utf8(wide_text_of(window)); }
 
-std::string clipboard_text() { return to_utf8(runtime::win32::text_on_clipboard(nullptr).value_or(L"")); }
+std::string clipboard_text() {
+    std::string text;
+    runtime::win32::read_clipboard(nullptr, [&](std::u16string_view units) { text = runtime::to_utf8(units); });
+    return text;
+}
 
 SIZE size_of(const RECT& rect) { return {rect.right - rect.left, rect.bottom - rect.top}; }
 
@@ -81,12 +85,28 @@ runtime::Toolkit& toolkit() {
     return *opened;
 }
 
+namespace {
+
+BOOL CALLBACK find_form(HWND window, LPARAM found) {
+    if (runtime::win32::Window::of(window) == nullptr) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+}  // namespace
+
 void Form1Window::SetUp() {
     form = std::make_unique<runtime::Form>(window::project, toolkit());
     form->show();
+    frame_ = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), find_form, reinterpret_cast<LPARAM>(&frame_));
+    ASSERT_NE(frame_, nullptr);
     SetForegroundWindow(frame());
     ASSERT_TRUE(pump_until([&] { return GetForegroundWindow() == frame() && GetFocus() == control("Text1"); }))
         << "the form never became active with the focus in Text1";
+    // Wine takes the keyboard's state from X once X gives the window its
+    // focus, which would undo a Ctrl pressed before: that passes first.
+    settle();
 }
 
 // What is left in the queue went to the destroyed window; the next test
@@ -103,10 +123,12 @@ void Form1Window::reopen() {
     SetUp();
 }
 
-HWND Form1Window::frame() const { return dynamic_cast<runtime::win32::Window&>(form->window()).handle(); }
-
+// The controls are made in tab order, their IDs counting up.
 HWND Form1Window::control(std::string_view name) const {
-    return dynamic_cast<runtime::win32::Control&>(form->control(name).widget()).handle();
+    const int tab_index = std::ranges::find(window_cases::controls, name, &window_cases::Placed::name)->tab_index;
+    const auto before = std::ranges::count_if(window_cases::controls,
+                                              [&](const window_cases::Placed& c) { return c.tab_index < tab_index; });
+    return GetDlgItem(frame_, runtime::win32::Window::first_control_id + static_cast<int>(before));
 }
 
 std::string Form1Window::focused_name() const {
@@ -176,9 +198,12 @@ void Form1Window::press(WORD virtual_key, bool shift) const {
     settle();
 }
 
-void Form1Window::press_with_control(WORD virtual_key) const {
-    send({key(VK_CONTROL, 0, 0), key(virtual_key, 0, 0), key(virtual_key, 0, KEYEVENTF_KEYUP),
-          key(VK_CONTROL, 0, KEYEVENTF_KEYUP)});
+void Form1Window::press_with_control(WORD virtual_key, WORD also) const {
+    send({key(VK_CONTROL, 0, 0)});
+    if (also != 0) send({key(also, 0, 0)});
+    send({key(virtual_key, 0, 0), key(virtual_key, 0, KEYEVENTF_KEYUP)});
+    if (also != 0) send({key(also, 0, KEYEVENTF_KEYUP)});
+    send({key(VK_CONTROL, 0, KEYEVENTF_KEYUP)});
     settle();
 }
 
@@ -246,6 +271,17 @@ POINT centre_of(HWND window) {
 }
 
 }  // namespace
+
+void Form1Window::turn_wheel_with_control(int delta) const {
+    RECT frame_rect{};
+    GetWindowRect(frame(), &frame_rect);
+    const LONG x = (frame_rect.left + frame_rect.right) / 2;
+    const LONG y = (frame_rect.top + frame_rect.bottom) / 2;
+    INPUT wheel = mouse(x, y, MOUSEEVENTF_WHEEL);
+    wheel.mi.mouseData = static_cast<DWORD>(delta);
+    send({key(VK_CONTROL, 0, 0), mouse(x, y, MOUSEEVENTF_MOVE), wheel, key(VK_CONTROL, 0, KEYEVENTF_KEYUP)});
+    settle();
+}
 
 void Form1Window::click(std::string_view name) const {
     const auto [x, y] = centre_of(control(name));

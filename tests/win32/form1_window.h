@@ -37,7 +37,7 @@ protected:
     // A fresh Form1 in place of this one, as a new start of the program.
     void reopen();
 
-    HWND frame() const;
+    HWND frame() const { return frame_; }
     HWND control(std::string_view name) const;
     std::string focused_name() const;
     std::string answer() const { return text_of(control("Label5")); }
@@ -49,7 +49,11 @@ protected:
     void settle() const;
 
     void press(WORD key, bool shift = false) const;
-    void press_with_control(WORD key) const;
+    // Presses the key with Ctrl held, and with `also` (Shift, Alt) if given.
+    void press_with_control(WORD key, WORD also = 0) const;
+    // Turns the wheel by `delta` (WHEEL_DELTA a notch, forward above 0)
+    // over the form, with Ctrl held.
+    void turn_wheel_with_control(int delta) const;
     void type_into(std::string_view name, std::string_view text) const;
     void type_into(std::string_view name, std::wstring_view text) const;  // any UTF-16 units, even lone surrogates
     // Sends the keys that type `text` into the focused box, after what it holds.
@@ -68,6 +72,9 @@ protected:
     std::string run_on_host(const std::string& command) const;
 
     std::unique_ptr<runtime::Form> form;
+
+private:
+    HWND frame_ = nullptr;  // the form's window, found among the thread's
 };
 
 // Answers every message box that opens while it lives with OK, noting what

@@ -166,7 +166,7 @@ TEST_P(RedrawsOnForm1, AnAnswerAfterAnotherIsDrawnAsTheSameAnswerAlone) {
     ASSERT_EQ(row_after.top, row_alone.top);
     const int bottom = row_alone.top + std::max(row_after.bottom - row_after.top, row_alone.bottom - row_alone.top);
     expect_same(after, alone, {0, row_alone.top, std::min(after.width, alone.width), bottom}, "the answer's row");
-    const int dpi = form->window().dpi();
+    const int dpi = step == Between::moving_to_144_dpi ? 144 : 96;
     const RECT stored{0, 0, runtime::to_pixels(window::form1.client_width, dpi),
                       runtime::to_pixels(window::form1.client_height, dpi)};
     expect_same(after, alone, stored, "the stored client area");
