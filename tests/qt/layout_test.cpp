@@ -106,25 +106,6 @@ TEST_F(Form1Window, LoadSetsFiveFontSizesAndEveryCaptionShowsWhole) {
     EXPECT_GT(answer().height(), 13);  // the stored 29 x 13 gave way
 }
 
-// Qt keeps no tab indexes; the focus chain is where they must show.
-TEST_F(Form1Window, FocusChainFollowsTabIndexesAndSkipsLabels) {
-    std::vector<window_cases::Placed> by_tab_index(window_cases::controls.begin(), window_cases::controls.end());
-    std::sort(by_tab_index.begin(), by_tab_index.end(),
-              [](const auto& x, const auto& y) { return x.tab_index < y.tab_index; });
-    QStringList expected;
-    for (const auto& placed : by_tab_index) {
-        if (placed.kind != Kind::label) expected << to_qstring(placed.name);
-    }
-
-    QStringList chain;
-    for (QWidget* next = window->nextInFocusChain(); next != window; next = next->nextInFocusChain()) {
-        if (next->focusPolicy() & Qt::TabFocus) chain << next->objectName();
-    }
-    ASSERT_TRUE(chain.contains(expected.front()));
-    std::rotate(chain.begin(), chain.begin() + chain.indexOf(expected.front()), chain.end());  // a ring
-    EXPECT_EQ(chain, expected);
-}
-
 // The window can grow, but not shrink below its stored size, where it
 // would hide its own controls; nothing moves either way.
 TEST_F(Form1Window, ResizingTheWindowMovesNothingAndHidesNothing) {
