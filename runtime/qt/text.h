@@ -10,8 +10,10 @@
 // core's own conversions, so that Qt hands the core what every face does.
 namespace runtime::qt {
 
+// Unit for unit. Qt's UTF-16 decoder would drop a leading U+FEFF, which a
+// pasted text may begin with and the core must see.
 inline QString qstring(std::u16string_view utf16) {
-    return QString::fromUtf16(utf16.data(), static_cast<qsizetype>(utf16.size()));
+    return QString(reinterpret_cast<const QChar*>(utf16.data()), static_cast<qsizetype>(utf16.size()));
 }
 
 inline QString to_qstring(std::string_view utf8) { return qstring(runtime::to_utf16(utf8)); }
