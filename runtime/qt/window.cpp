@@ -57,6 +57,7 @@ void Surface::changeEvent(QEvent* event) {
 Window::Window(std::string_view caption, WindowEvents& events)
     : events_(events), keys_(events), surface_(std::make_unique<Surface>(events)) {
     surface_->setWindowTitle(to_qstring(caption));
+    keys_.watch(*surface_);
 }
 
 std::unique_ptr<runtime::Widget> Window::make(const ControlStyle& style, Rect pixels, std::string_view text) {
