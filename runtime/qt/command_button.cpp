@@ -6,21 +6,15 @@
 
 namespace runtime::qt {
 
-CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
+CommandButton::CommandButton(QWidget* parent) : QPushButton(parent) {
     setAutoDefault(false);
     setDefault(false);
 }
 
-// Qt's button clicks on Enter only as a dialog's default button; this one
-// is no default button, yet the focused button answers Enter. Qt's arrow
-// keys move the focus between buttons; here, as on the other faces, only
-// Tab moves it.
+// Qt's arrow keys move the focus between buttons; here, as on the other
+// faces, only Tab moves it.
 void CommandButton::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            click();
-            return;
         case Qt::Key_Left:
         case Qt::Key_Right:
         case Qt::Key_Up:

@@ -4,12 +4,12 @@
 
 namespace runtime::qt {
 
-// A push button that is never the window's default or cancel button: Enter
-// in another control does nothing to it, Escape does nothing at all. With
-// the focus on it, Space (Qt's own) and Enter click it, and it shows a ring.
+// A push button that is never the window's default or cancel button:
+// Escape does nothing to it, and Enter is the core's to decide. With the
+// focus on it, Space (Qt's own) clicks it, and it shows a ring.
 class CommandButton : public QPushButton {
 public:
-    CommandButton(const QString& caption, QWidget* parent);
+    explicit CommandButton(QWidget* parent);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -3,9 +3,9 @@
 #include <QAccessible>
 #include <QMenu>
 #include <QPointer>
-#include <algorithm>
 
 #include "runtime/qt/command_button.h"
+#include "runtime/qt/font.h"
 #include "runtime/qt/label.h"
 #include "runtime/qt/text.h"
 #include "runtime/qt/text_box.h"
@@ -18,7 +18,7 @@ namespace {
 template <class QtWidget>
 class Control : public runtime::Widget {
 public:
-    explicit Control(QtWidget* widget) : widget_(widget) {}
+    Control(QtWidget* widget, WindowEvents& events) : widget_(widget), events_(events) {}
     ~Control() override { delete widget_.data(); }
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -26,15 +26,9 @@ public:
     QtWidget& widget() const { return *widget_; }
 
     std::string text() const override { return to_utf8(widget_->text()); }
-    void set_text(std::string_view text) override { widget_->setText(to_qstring(text)); }
-    void set_lines(std::vector<Line> /*lines*/) override {}  // one line, as the toolkit draws it
-
-    void set_font(Font font) override {
-        QFont made;  // resolves nothing: the rest comes from the window
-        if (font.points) made.setPointSizeF(*font.points);
-        widget_->setFont(made);
-    }
-
+    // A button draws its one line itself.
+    void set_caption(const Caption& caption) override { widget_->setText(to_qstring(caption.text)); }
+    void set_font(Font font) override { widget_->setFont(qt_font(font)); }
     void place(Rect box) override { widget_->setGeometry(box.left, box.top, box.width, box.height); }
     void focus(bool /*select_all*/) override { widget_->setFocus(Qt::OtherFocusReason); }
 
@@ -45,70 +39,57 @@ public:
         widget_->setAccessibleName(named->widget().text());
     }
 
-    void set_menu(std::vector<MenuItem> items) override {
-        menu_ = std::move(items);  // each item guarded by the core
+    // Made once, in the program's language: a right click only shows it.
+    void set_menu(std::span<const std::string_view> items) override {
+        delete menu_.data();
+        menu_ = new QMenu(widget_);
+        for (std::size_t item = 0; item < items.size(); ++item) {
+            QObject::connect(menu_->addAction(to_qstring(items[item])), &QAction::triggered, menu_,
+                             [this, item] { events_.menu_chosen(*this, item); });
+        }
         widget_->setContextMenuPolicy(Qt::CustomContextMenu);
-        QObject::connect(widget_, &QWidget::customContextMenuRequested, widget_, [this](QPoint at) {
-            auto* menu = new QMenu(widget_);
-            menu->setAttribute(Qt::WA_DeleteOnClose);
-            for (const MenuItem& item : menu_) {
-                QObject::connect(menu->addAction(to_qstring(item.text)), &QAction::triggered, item.chosen);
-            }
-            menu->popup(widget_->mapToGlobal(at));
-        });
+        QObject::connect(widget_, &QWidget::customContextMenuRequested, menu_,
+                         [this](QPoint at) { menu_->popup(widget_->mapToGlobal(at)); });
     }
 
 protected:
     QPointer<QtWidget> widget_;
 
 private:
-    std::vector<MenuItem> menu_;
+    WindowEvents& events_;
+    QPointer<QMenu> menu_;
 };
 
 // A label's text is set, never edited; it is drawn in the core's lines.
 class LabelControl final : public Control<Label> {
 public:
-    LabelControl(Label* label, std::string_view caption) : Control(label), caption_(caption) {}
+    LabelControl(Label* label, WindowEvents& events, bool announce_changes)
+        : Control(label, events), announce_changes_(announce_changes) {}
 
-    // QLabel announces a changed text itself; the same answer written again
-    // is announced here, so that every click is heard.
-    void set_text(std::string_view text) override {
-        caption_ = text;
-        const QString shown = to_qstring(text);
-        const bool same = shown == widget_->text();
-        widget_->setText(shown);
-        if (same) {
+    // QLabel announces a changed text itself; where each new caption is
+    // news (the answer), the same one written again is announced here, so
+    // that every click is heard.
+    void set_caption(const Caption& caption) override {
+        const QString text = to_qstring(caption.text);
+        QStringList lines;
+        lines.reserve(static_cast<qsizetype>(caption.lines.size()));
+        for (const Line& line : caption.lines) {
+            lines << to_qstring(caption.text.substr(line.begin, line.end - line.begin));
+        }
+        widget_->set_lines(std::move(lines), caption.line_height);
+        const bool same = text == widget_->text();
+        widget_->setText(text);
+        if (same && announce_changes_) {
             QAccessibleEvent written(widget_.data(), QAccessible::NameChanged);
             QAccessible::updateAccessibility(&written);
         }
-        draw();
-    }
-
-    // The core sets lines only when their ranges change; a new caption in
-    // the same ranges is drawn anew by set_text.
-    void set_lines(std::vector<Line> lines) override {
-        lines_ = std::move(lines);
-        draw();
     }
 
 private:
-    // Until the core's new lines come, the old ones may run past a shorter
-    // caption: they are cut at its end.
-    void draw() {
-        const std::string_view caption(caption_);
-        QStringList drawn;
-        for (const Line& line : lines_) {
-            const std::size_t begin = std::min(line.begin, caption.size());
-            drawn << to_qstring(caption.substr(begin, std::min(line.end, caption.size()) - begin));
-        }
-        widget_->set_lines(std::move(drawn));
-    }
-
-    std::string caption_;      // as the core wrote it: the lines count its bytes
-    std::vector<Line> lines_;  // the core's, in bytes of the caption
+    bool announce_changes_;
 };
 
-class TextBoxControl final : public Control<QLineEdit> {
+class TextBoxControl final : public Control<TextBox> {
 public:
     using Control::Control;
 
@@ -128,50 +109,56 @@ QPalette::ColorRole palette_role(SystemColour colour) {
 }
 
 // Named as described, so that the control can be told apart (in tests, by
-// accessibility tools), and at its place.
+// accessibility tools), at its place, holding its text.
 template <class QtWidget>
-QtWidget* placed(QtWidget* widget, const ControlStyle& style, Rect box) {
+QtWidget* placed(QtWidget* widget, const ControlStyle& style, Rect box, std::string_view text) {
     widget->setObjectName(to_qstring(style.name));
     widget->setGeometry(box.left, box.top, box.width, box.height);
+    widget->setText(to_qstring(text));
     return widget;
 }
 
-std::unique_ptr<runtime::Widget> make_label(const ControlStyle& style, Rect box, std::string_view text, QWidget& parent,
-                                            WindowEvents& events) {
-    auto* label =
-        placed(new Label(to_qstring(text), style.centred ? Qt::AlignHCenter : Qt::AlignLeft, &parent), style, box);
+std::unique_ptr<LabelControl> make_label(const ControlStyle& style, Rect box, std::string_view text, QWidget& parent,
+                                         WindowEvents& events) {
+    auto* label = placed(new Label(style.centred ? Qt::AlignHCenter : Qt::AlignLeft, &parent), style, box, text);
     if (style.back_colour != SystemColour::none) {
         label->setBackgroundRole(palette_role(style.back_colour));
         label->setAutoFillBackground(true);
     }
-    auto control = std::make_unique<LabelControl>(label, text);
+    auto control = std::make_unique<LabelControl>(label, events, style.announce_changes);
     label->on_click([&events, made = control.get()] { events.clicked(*made); });
     return control;
 }
 
-std::unique_ptr<runtime::Widget> make_button(const ControlStyle& style, Rect box, const QString& text, QWidget& parent,
-                                             WindowEvents& events) {
-    auto* button = placed(new CommandButton(text, &parent), style, box);
-    auto control = std::make_unique<Control<QPushButton>>(button);
+std::unique_ptr<Control<CommandButton>> make_button(const ControlStyle& style, Rect box, std::string_view text,
+                                                    QWidget& parent, WindowEvents& events) {
+    auto* button = placed(new CommandButton(&parent), style, box, text);
+    auto control = std::make_unique<Control<CommandButton>>(button, events);
     QObject::connect(button, &QPushButton::clicked, button, [&events, made = control.get()] { events.clicked(*made); });
+    return control;
+}
+
+template <class Made>
+std::unique_ptr<runtime::Widget> watched(std::unique_ptr<Made> control, FormKeys& keys) {
+    keys.watch(control->widget(), *control);
     return control;
 }
 
 }  // namespace
 
 std::unique_ptr<runtime::Widget> make_control(const ControlStyle& style, Rect box, std::string_view text,
-                                              QWidget& parent, WindowEvents& events) {
-    const QString shown = to_qstring(text);
+                                              QWidget& parent, WindowEvents& events, FormKeys& keys) {
     switch (style.kind) {
         case ControlKind::push_button:
-            return make_button(style, box, shown, parent, events);
+            return watched(make_button(style, box, text, parent, events), keys);
         case ControlKind::text_box:
-            return std::make_unique<TextBoxControl>(
-                placed(new TextBox(shown, style.max_length, events, &parent), style, box));
+            return watched(std::make_unique<TextBoxControl>(
+                               placed(new TextBox(style.max_length, &parent), style, box, text), events),
+                           keys);
         case ControlKind::label:
             break;
     }
-    return make_label(style, box, text, parent, events);
+    return watched(make_label(style, box, text, parent, events), keys);
 }
 
 }  // namespace runtime::qt

@@ -6,29 +6,27 @@
 
 namespace runtime::qt {
 
-Label::Label(const QString& text, Qt::Alignment alignment, QWidget* parent) : QLabel(text, parent) {
+Label::Label(Qt::Alignment alignment, QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
     setAlignment(alignment | Qt::AlignTop);
     setFocusPolicy(Qt::NoFocus);
 }
 
-void Label::set_lines(QStringList lines) {
+void Label::set_lines(QStringList lines, int line_height) {
     lines_ = std::move(lines);
+    line_height_ = line_height;
     update();
 }
 
-// Each line as the core measured it: one line high, in the label's font,
-// from the top of the box.
 void Label::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     const QRect box = contentsRect();
-    const int line_height = fontMetrics().size(Qt::TextSingleLine, QStringLiteral(" ")).height();
     int top = box.top();
     for (const QString& line : lines_) {
-        const QRect drawn(box.left(), top, box.width(), line_height);
+        const QRect drawn(box.left(), top, box.width(), line_height_);
         style()->drawItemText(&painter, drawn, static_cast<int>(alignment()) | Qt::TextSingleLine, palette(),
                               isEnabled(), line, foregroundRole());
-        top += line_height;
+        top += line_height_;
     }
 }
 

@@ -11,10 +11,10 @@ namespace runtime::qt {
 // and never takes the focus; a click on it is reported.
 class Label final : public QLabel {
 public:
-    Label(const QString& text, Qt::Alignment alignment, QWidget* parent);
+    Label(Qt::Alignment alignment, QWidget* parent);
 
-    void set_lines(QStringList lines);
-    const QStringList& lines() const { return lines_; }
+    // Each line `line_height` pixels below the last, from the top.
+    void set_lines(QStringList lines, int line_height);
     void on_click(std::function<void()> clicked) { clicked_ = std::move(clicked); }
 
 protected:
@@ -23,6 +23,7 @@ protected:
 
 private:
     QStringList lines_;
+    int line_height_ = 0;
     std::function<void()> clicked_;
 };
 

@@ -10,10 +10,13 @@
 // core's own conversions, so that Qt hands the core what every face does.
 namespace runtime::qt {
 
-inline QString to_qstring(std::string_view utf8) {
-    const std::u16string utf16 = runtime::to_utf16(utf8);
-    return QString::fromUtf16(utf16.data(), static_cast<qsizetype>(utf16.size()));
+// Unit for unit. Qt's UTF-16 decoder would drop a leading U+FEFF, which a
+// pasted text may begin with and the core must see.
+inline QString qstring(std::u16string_view utf16) {
+    return QString(reinterpret_cast<const QChar*>(utf16.data()), static_cast<qsizetype>(utf16.size()));
 }
+
+inline QString to_qstring(std::string_view utf8) { return qstring(runtime::to_utf16(utf8)); }
 
 inline std::u16string_view units(const QString& text) {
     return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};

@@ -28,28 +28,21 @@ QAction* add_item(QMenu& menu, std::string_view text, QKeySequence::StandardKey 
 
 }  // namespace
 
-TextBox::TextBox(const QString& text, int max_length, WindowEvents& events, QWidget* parent)
-    : QLineEdit(parent), events_(events) {
-    setMaxLength(max_length);
-    setText(text);
-}
+TextBox::TextBox(int max_length, QWidget* parent) : QLineEdit(parent) { setMaxLength(max_length); }
 
 QString TextBox::kept(const QString& inserted) const {
-    const std::u16string_view kept_units = kept_of_insertion(units(inserted), static_cast<std::size_t>(text().size()),
-                                                             static_cast<std::size_t>(selectedText().size()));
-    return QString::fromUtf16(kept_units.data(), static_cast<qsizetype>(kept_units.size()));
+    return qstring(kept_of_insertion(units(inserted), static_cast<std::size_t>(text().size()),
+                                     static_cast<std::size_t>(selectedText().size())));
 }
 
 // The paste is an undo step of its own, as Qt's own paste makes it.
 void TextBox::paste_from(QClipboard::Mode mode) {
-    events_.guarded([this, mode] {
-        if (isReadOnly()) return;
-        const QString inserted = kept(QGuiApplication::clipboard()->text(mode));
-        if (inserted.isEmpty() && !hasSelectedText()) return;
-        end_undo_step();
-        insert(inserted);
-        end_undo_step();
-    });
+    if (isReadOnly()) return;
+    const QString inserted = kept(QGuiApplication::clipboard()->text(mode));
+    if (inserted.isEmpty() && !hasSelectedText()) return;
+    end_undo_step();
+    insert(inserted);
+    end_undo_step();
 }
 
 // QLineEdit joins an insertion to the typing or deleting before it in one
@@ -95,7 +88,7 @@ void TextBox::dropEvent(QDropEvent* event) {
         return;
     }
     QMimeData kept_text;
-    events_.guarded([&] { kept_text.setText(kept(event->mimeData()->text())); });
+    kept_text.setText(kept(event->mimeData()->text()));
     QDropEvent kept_drop(event->position(), event->possibleActions(), &kept_text, event->buttons(), event->modifiers(),
                          event->type());
     kept_drop.setDropAction(event->dropAction());
@@ -106,8 +99,7 @@ void TextBox::dropEvent(QDropEvent* event) {
 
 void TextBox::inputMethodEvent(QInputMethodEvent* event) {
     const QString committed = event->commitString();
-    QString kept_text = committed;
-    events_.guarded([&] { kept_text = kept(committed); });
+    const QString kept_text = kept(committed);
     if (kept_text == committed) {
         QLineEdit::inputMethodEvent(event);
         return;

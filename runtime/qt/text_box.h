@@ -3,8 +3,6 @@
 #include <QClipboard>
 #include <QLineEdit>
 
-#include "runtime/form/toolkit.h"
-
 namespace runtime::qt {
 
 // A one-line text box. Whatever brings text in (the keys that paste, the
@@ -14,7 +12,7 @@ namespace runtime::qt {
 // language, and the focus shows as a ring.
 class TextBox final : public QLineEdit {
 public:
-    TextBox(const QString& text, int max_length, WindowEvents& events, QWidget* parent);
+    TextBox(int max_length, QWidget* parent);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -28,8 +26,6 @@ private:
     QString kept(const QString& inserted) const;
     void paste_from(QClipboard::Mode mode);
     void end_undo_step();
-
-    WindowEvents& events_;
 };
 
 }  // namespace runtime::qt

@@ -10,9 +10,26 @@
 #include <utility>
 
 #include "runtime/qt/controls.h"
+#include "runtime/qt/font.h"
 #include "runtime/qt/text.h"
 
 namespace runtime::qt {
+
+// Under Wayland a window knows no position; its client area then counts
+// from the screen's corner, which leaves it all the room there is.
+Placement Surface::placement() const {
+    const QRect client = geometry();
+    const QRect frame = frameGeometry();
+    QRect room(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    if (const QScreen* on = screen()) {
+        room = on->availableGeometry().adjusted(client.left() - frame.left(), client.top() - frame.top(),
+                                                client.right() - frame.right(), client.bottom() - frame.bottom());
+    }
+    const bool system = (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0;
+    return {{client.x(), client.y(), client.width(), client.height()},
+            {room.x(), room.y(), room.width(), room.height()},
+            system};
+}
 
 // Closing is the core's to decide: it ends the event loop.
 void Surface::closeEvent(QCloseEvent* event) {
@@ -27,60 +44,43 @@ void Surface::paintEvent(QPaintEvent* event) {
 
 void Surface::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    events_.resized();
+    events_.resized(placement());
 }
 
 // Maximised, full screen or restored: the core hears of it even where the
 // size stays, since who sizes the window has changed.
 void Surface::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange) events_.resized();
+    if (event->type() == QEvent::WindowStateChange) events_.resized(placement());
 }
 
 Window::Window(std::string_view caption, WindowEvents& events)
-    : events_(events), surface_(std::make_unique<Surface>(events)) {
+    : events_(events), keys_(events), surface_(std::make_unique<Surface>(events)) {
     surface_->setWindowTitle(to_qstring(caption));
+    keys_.watch(*surface_);
 }
 
 std::unique_ptr<runtime::Widget> Window::make(const ControlStyle& style, Rect pixels, std::string_view text) {
-    return make_control(style, pixels, text, *surface_, events_);
+    return make_control(style, pixels, text, *surface_, events_, keys_);
 }
 
 Size Window::measure(std::string_view text, Font font) const {
-    QFont measured = surface_->font();
-    if (font.points) measured.setPointSizeF(*font.points);
-    const QSize size = QFontMetrics(measured, surface_.get()).size(Qt::TextSingleLine, to_qstring(text));
+    const QSize size = QFontMetrics(qt_font(font), surface_.get()).size(Qt::TextSingleLine, to_qstring(text));
     return {size.width(), size.height()};
-}
-
-// Under Wayland a window knows no position; its client area then counts
-// from the screen's corner, which leaves it all the room there is.
-Placement Window::placement() const {
-    const QRect client = surface_->geometry();
-    const QRect frame = surface_->frameGeometry();
-    QRect room(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    if (const QScreen* screen = surface_->screen()) {
-        room = screen->availableGeometry().adjusted(client.left() - frame.left(), client.top() - frame.top(),
-                                                    client.right() - frame.right(), client.bottom() - frame.bottom());
-    }
-    const bool system = (surface_->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0;
-    return {{client.x(), client.y(), client.width(), client.height()},
-            {room.x(), room.y(), room.width(), room.height()},
-            system};
 }
 
 void Window::set_client_size(Size client) { surface_->resize(client.width, client.height); }
 
 void Window::set_minimum_client_size(Size minimum) { surface_->setMinimumSize(minimum.width, minimum.height); }
 
-void Window::shift_left(int pixels) { surface_->move(surface_->pos() - QPoint(pixels, 0)); }
+void Window::shift(int left, int up) { surface_->move(surface_->pos() - QPoint(left, up)); }
 
-void Window::show_error(std::string_view message, std::function<void()> closed) {
+bool Window::show_error(std::string_view message) {
     QMessageBox box(QMessageBox::Critical, surface_->windowTitle(), to_qstring(message), QMessageBox::Ok,
                     surface_.get());
     box.setTextFormat(Qt::PlainText);  // the message may quote what the user typed
     box.exec();
-    closed();
+    return true;
 }
 
 void Window::copy(std::string_view text) { QGuiApplication::clipboard()->setText(to_qstring(text)); }

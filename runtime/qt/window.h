@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "runtime/form/toolkit.h"
+#include "runtime/qt/form_keys.h"
 
 namespace runtime::qt {
 
@@ -14,6 +15,7 @@ class Surface final : public QWidget {
 public:
     explicit Surface(WindowEvents& events) : events_(events) {}
 
+    Placement placement() const;
     // Runs `task` from the event loop once the window has been painted.
     void after_first_paint(std::function<void()> task) { after_first_paint_ = std::move(task); }
 
@@ -37,19 +39,19 @@ public:
     std::unique_ptr<runtime::Widget> make(const ControlStyle& style, Rect pixels, std::string_view text) override;
     int dpi() const override { return 96; }
     Size measure(std::string_view text, Font font) const override;
-    Placement placement() const override;
+    Placement placement() const override { return surface_->placement(); }
     void set_client_size(Size client) override;
     void set_minimum_client_size(Size minimum) override;
-    void shift_left(int pixels) override;
+    void shift(int left, int up) override;
     void show() override { surface_->show(); }
-    void show_error(std::string_view message, std::function<void()> closed) override;
+    bool show_error(std::string_view message) override;
     void copy(std::string_view text) override;
 
-    QWidget& surface() const { return *surface_; }
     void after_first_paint(std::function<void()> task) { surface_->after_first_paint(std::move(task)); }
 
 private:
     WindowEvents& events_;
+    FormKeys keys_;
     std::unique_ptr<Surface> surface_;
 };
 

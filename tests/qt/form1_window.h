@@ -34,7 +34,11 @@ public:
     void open() {
         form = std::make_unique<runtime::Form>(window::project, toolkit());
         form->show();
-        window = &dynamic_cast<runtime::qt::Window&>(form->window()).surface();
+        window = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (dynamic_cast<runtime::qt::Surface*>(top) != nullptr && top->isVisible()) window = top;
+        }
+        ASSERT_NE(window, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     }
 

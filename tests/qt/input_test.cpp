@@ -43,16 +43,6 @@ TEST_F(Form1Window, TypedInputAndAMouseClickShowEachAnswerOnOneLine) {
     }
 }
 
-TEST_F(Form1Window, LongAnswerWidensLabel5ToTheRightOnOneLine) {
-    type_into("Text1", window_cases::long_answer.a);
-    type_into("Text2", window_cases::long_answer.b);
-    click_natija();
-    EXPECT_EQ(answer().text(), to_qstring(window_cases::long_answer.answer));
-    EXPECT_EQ(answer().pos(), QPoint(24, 184));
-    EXPECT_EQ(answer().size(), one_line(answer()));
-    EXPECT_LT(answer().height(), 2 * answer().fontMetrics().lineSpacing());
-}
-
 // An answer is never cut by the window's edge: the window widens to show
 // it whole, and "Nusxa olish" in Label5's menu copies it exactly.
 TEST_F(Form1Window, LongestAnswersShowWholeAndCopyExactly) {
