@@ -11,13 +11,23 @@ report() {
   [ "$status" -eq 0 ] || echo "FAILED in stage ${stage:-?} (exit status $status)"
 }
 trap report EXIT
-# stage NAME COMMAND...: runs one stage and keeps its time for the report.
+# The processor seconds the commands run so far have used, on every core.
+cpu_seconds() {
+  local file
+  file=$(mktemp)
+  times >"$file"
+  tail -n 1 "$file" | tr 'ms' '  ' | awk '{ printf "%d", $1 * 60 + $2 + $3 * 60 + $4 }'
+  rm -f "$file"
+}
+# stage NAME COMMAND...: runs one stage and keeps its time for the report:
+# wall-clock seconds, and the processor seconds of its commands.
 stage() {
   stage="$1"; shift
-  local started=$SECONDS
+  local started=$SECONDS cpu
+  cpu=$(cpu_seconds)
   echo "== stage $stage"
   "$@"
-  timings+=("$(printf '%-13s %5d s' "$stage" $((SECONDS - started)))")
+  timings+=("$(printf '%-13s %5d s  (processor %5d s)' "$stage" $((SECONDS - started)) $(($(cpu_seconds) - cpu)))")
 }
 
 stage install scripts/install-deps.sh test
