@@ -81,6 +81,7 @@ TEST(Form1, EveryAnswerReachesTheToolkitWithItsLines) {
     HeadlessForm fake(window::project);
     const Widget& label5 = fake.widget("Label5");
     int captions = label5.captions;
+    const int written = label5.written;
     for (const auto& [a, b, answer] :
          {window_cases::redraws[0].first, window_cases::redraws[0].second, window_cases::redraws[0].second}) {
         type(fake, a, b);
@@ -90,6 +91,7 @@ TEST(Form1, EveryAnswerReachesTheToolkitWithItsLines) {
         EXPECT_EQ(label5.line_height, label5.box.height);
         EXPECT_EQ(label5.captions, ++captions);
     }
+    EXPECT_EQ(label5.written, written + 3);
 }
 
 // How the window stood when a long answer came, and what it became. The

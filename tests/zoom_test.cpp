@@ -55,6 +55,10 @@ TEST(Zoom, StepsFrom100To300PerCentAndBackScalingEveryBoxAndFont) {
     const auto& answer = fake.widget("Label5");
     EXPECT_EQ(answer.lines, (std::vector<runtime::Line>{{0, answer.value.size()}}));
     EXPECT_LE(answer.box.right(), fake.window().client.width);
+    // Laid out anew at the next step, the answer is drawn again but is no news.
+    const int written = answer.written;
+    fake.events().zoom_requested(Zoom::out);
+    EXPECT_EQ(answer.written, written);
 }
 
 // How the window stood, what the user did, and where the window ended. It

@@ -25,6 +25,7 @@ std::string Control::text() const {
 void Control::set_caption(std::string_view caption) {
     require(description_->kind != ControlKind::text_box, "Caption");
     caption_ = caption;
+    written_ = true;
     fit_.reset();
     // Written even when it is the same text, so that screen readers
     // announce every answer, the same one again included.

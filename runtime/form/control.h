@@ -45,6 +45,7 @@ private:
     Font font_;
     Shown shown_;
     std::optional<FittedCaption> fit_;  // the caption's fit at this density, once made
+    bool written_ = false;              // by a handler, and not yet shown
 };
 
 }  // namespace runtime

@@ -175,10 +175,11 @@ void Form::resized(const Placement& placed) noexcept {
 // with them, and everything is laid out again.
 void Form::dpi_changed(int dpi) noexcept {
     guarded([this, dpi] {
+        if (dpi == dpi_) return;
         const int was = density();
         unzoomed_ = {scaled(unzoomed_.width, dpi, dpi_), scaled(unzoomed_.height, dpi, dpi_)};
         dpi_ = dpi;
-        if (density() != was) rescale(was, std::nullopt);
+        rescale(was, std::nullopt);
     });
 }
 
@@ -341,8 +342,9 @@ void Form::show_in(Control& control, Rect box, Font font, const FittedCaption* d
         shown.font = font;
     }
     if (drawn != nullptr && shown.drawn != *drawn) {
-        widget.set_caption({control.caption(), drawn->lines, drawn->line_height});
+        widget.set_caption({control.caption(), drawn->lines, drawn->line_height, control.written_});
         shown.drawn = *drawn;
+        control.written_ = false;
     }
     if (shown.box != box) {
         widget.place(box);

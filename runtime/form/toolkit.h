@@ -61,6 +61,10 @@ struct Caption {
     std::string_view text;
     std::span<const Line> lines;
     int line_height = 0;
+    // Newly written by the program: screen readers are told, even where it
+    // is the text they last read (the same answer again). A caption only
+    // laid out anew (another density, a zoom step) is not news.
+    bool written = false;
 };
 
 // How a new control must look and behave, decided by the core.

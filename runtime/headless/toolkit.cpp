@@ -12,6 +12,7 @@ void Widget::set_caption(const Caption& caption) {
     lines.assign(caption.lines.begin(), caption.lines.end());
     line_height = caption.line_height;
     ++captions;
+    written += caption.written ? 1 : 0;
 }
 
 void Widget::focus(bool select_all) {
@@ -23,9 +24,9 @@ Window::Window(std::string_view title, WindowEvents& to, Metrics measures)
     : caption(title), events(to), metrics(measures) {}
 
 std::unique_ptr<runtime::Widget> Window::make(const ControlStyle& style, Rect pixels, std::string_view text) {
-    auto widget = std::make_unique<Widget>(style, pixels, text);
-    made.push_back(widget.get());
-    return widget;
+    auto control = std::make_unique<Widget>(style, pixels, text);
+    made.push_back(control.get());
+    return control;
 }
 
 Size Window::measure(std::string_view text, Font font) const {

@@ -35,6 +35,7 @@ public:
     int line_height = 0;
     Font font;
     int captions = 0;  // how often a caption was set
+    int written = 0;   // of them, how often written by the program
     int focused = 0;   // how often the focus was given
     bool selected_all = false;
     const Widget* named_by = nullptr;
@@ -43,7 +44,7 @@ public:
 
 class Window final : public runtime::Window {
 public:
-    Window(std::string_view caption, WindowEvents& events, Metrics metrics);
+    Window(std::string_view title, WindowEvents& to, Metrics measures);
 
     std::unique_ptr<runtime::Widget> make(const ControlStyle& style, Rect pixels, std::string_view text) override;
     int dpi() const override { return dots_per_inch; }

@@ -68,7 +68,7 @@ public:
 
     // QLabel announces a changed text itself; where each new caption is
     // news (the answer), the same one written again is announced here, so
-    // that every click is heard.
+    // that every click is heard; laid out anew, it is not news.
     void set_caption(const Caption& caption) override {
         const QString text = to_qstring(caption.text);
         QStringList lines;
@@ -79,7 +79,7 @@ public:
         widget_->set_lines(std::move(lines), caption.line_height);
         const bool same = text == widget_->text();
         widget_->setText(text);
-        if (same && announce_changes_) {
+        if (same && caption.written && announce_changes_) {
             QAccessibleEvent written(widget_.data(), QAccessible::NameChanged);
             QAccessible::updateAccessibility(&written);
         }

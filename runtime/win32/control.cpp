@@ -76,7 +76,8 @@ Control::~Control() { form_.remove(*this); }
 std::string Control::text() const { return to_utf8(window_text(handle())); }
 
 // A label's or button's text is its name for screen readers: each caption
-// set, the same again included, is announced as a new name.
+// the program writes, the same again included, is announced as a new
+// name; one laid out anew (a density, a zoom step) is not.
 void Control::set_caption(const Caption& caption) {
     std::vector<std::wstring> lines;
     if (kind_ == ControlKind::label) {
@@ -88,7 +89,7 @@ void Control::set_caption(const Caption& caption) {
     if (!SetWindowTextW(handle(), to_wide(caption.text).c_str())) {
         throw Error(messages::internal_fault("SetWindowTextW"));
     }
-    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, handle(), OBJID_WINDOW, CHILDID_SELF);
+    if (caption.written) NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, handle(), OBJID_WINDOW, CHILDID_SELF);
     lines_ = std::move(lines);
     line_height_ = caption.line_height;
     InvalidateRect(handle(), nullptr, FALSE);
