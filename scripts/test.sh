@@ -5,29 +5,31 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 timings=()
+times_file=$(mktemp)
 report() {
   local status=$?
+  rm -f "$times_file"
   [ ${#timings[@]} -eq 0 ] || printf 'stage %s\n' "${timings[@]}"
   [ "$status" -eq 0 ] || echo "FAILED in stage ${stage:-?} (exit status $status)"
 }
 trap report EXIT
-# The processor seconds the commands run so far have used, on every core.
-cpu_seconds() {
-  local file
-  file=$(mktemp)
-  times >"$file"
-  tail -n 1 "$file" | tr 'ms' '  ' | awk '{ printf "%d", $1 * 60 + $2 + $3 * 60 + $4 }'
-  rm -f "$file"
+# The processor seconds that the commands run so far have used, on every
+# core, into $cpu: read in this shell, as a subshell's children are not its.
+cpu_now() {
+  times >"$times_file"
+  cpu=$(tail -n 1 "$times_file" | tr 'ms' '  ' | awk '{ printf "%d", $1 * 60 + $2 + $3 * 60 + $4 }')
 }
 # stage NAME COMMAND...: runs one stage and keeps its time for the report:
 # wall-clock seconds, and the processor seconds of its commands.
 stage() {
   stage="$1"; shift
-  local started=$SECONDS cpu
-  cpu=$(cpu_seconds)
+  local started=$SECONDS before
+  cpu_now
+  before=$cpu
   echo "== stage $stage"
   "$@"
-  timings+=("$(printf '%-13s %5d s  (processor %5d s)' "$stage" $((SECONDS - started)) $(($(cpu_seconds) - cpu)))")
+  cpu_now
+  timings+=("$(printf '%-13s %5d s  (processor %5d s)' "$stage" $((SECONDS - started)) $((cpu - before)))")
 }
 
 stage install scripts/install-deps.sh test
