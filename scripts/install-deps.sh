@@ -6,7 +6,7 @@
 #   run    the Linux window alone (scripts/run.sh)
 #   test   everything the test command builds, runs and analyses
 #          (scripts/test.sh), which is also all bench/run.sh needs
-# TENGLAMA_APT_RETRY_PAUSE (seconds, default 10) is the first pause before
+# TENGLAMA_APT_RETRY_PAUSE (seconds, default 5) is the first pause before
 # fetching the package lists again; each later pause is three times longer.
 set -euo pipefail
 set_name="${1:?usage: install-deps.sh run|test}"
@@ -53,7 +53,7 @@ update() {
   if [ "$set_name" = test ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
     as_root dpkg --add-architecture i386
   fi
-  local pause="${TENGLAMA_APT_RETRY_PAUSE:-10}" try output
+  local pause="${TENGLAMA_APT_RETRY_PAUSE:-5}" try output
   for try in 1 2 3; do
     if output=$(as_root apt-get update -q 2>&1); then
       failed_lists=
