@@ -258,9 +258,9 @@ class Catalogue(OnePage):
                 self.assertEqual([page.value("Text1"), page.value("Text2")], [entry["a"], entry["b"]])
                 page.mouse("Command1")
                 shown = page.error_box()
-                if shown:  # closed first, so that the next row starts afresh
+                if shown:  # closed first, and the focus back, so that the next row starts afresh
                     page.key("Enter")
-                    page.wait_until("!document.getElementById('error').open")
+                    page.wait_until(f"document.activeElement.id === {json.dumps(entry['focus'])}")
                 self.assertEqual(shown, [cases["title"], entry["shown"]] if entry["error"] else None)
                 if not entry["error"]:
                     self.assertEqual(page.answer(), entry["shown"])
