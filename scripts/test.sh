@@ -8,6 +8,7 @@ timings=()
 times_file=$(mktemp)
 report() {
   local status=$?
+  [ -z "${beside_pid:-}" ] || kill "$beside_pid" 2>/dev/null || true
   rm -f "$times_file"
   [ ${#timings[@]} -eq 0 ] || printf 'stage %s\n' "${timings[@]}"
   [ "$status" -eq 0 ] || echo "FAILED in stage ${stage:-?} (exit status $status)"
@@ -29,7 +30,12 @@ stage() {
   echo "== stage $stage"
   "$@"
   cpu_now
-  timings+=("$(printf '%-13s %5d s  (processor %5d s)' "$stage" $((SECONDS - started)) $((cpu - before)))")
+  timing "$stage" $((SECONDS - started)) $((cpu - before))
+}
+# timing NAME WALL PROCESSOR [NOTE]: one line of the report.
+timing() {
+  timings+=("$(printf '%-13s %5d s  (processor %5d s)%s' "$1" "$2" "$3" "${4:+  $4}")")
+  last_wall=$2 last_cpu=$3
 }
 
 stage install scripts/install-deps.sh test
@@ -49,7 +55,43 @@ sanitizers() {
 }
 stage sanitizers sanitizers
 stage fuzz fuzz/run.sh 30
-stage analysis scripts/analyse.sh
+
+# alongside NAME COMMAND...: a stage run in the background, its output
+# held until joined, so that the next stage can run beside it.
+alongside() {
+  beside_name="$1" beside_log=$(mktemp) beside_time=$(mktemp)
+  (
+    times_file=$(mktemp)
+    stage "$@"
+    echo "$last_wall $last_cpu" >"$beside_time"
+    rm -f "$times_file"
+  ) >"$beside_log" 2>&1 &
+  beside_pid=$!
+}
+# joined: waits for the stage run alongside, shows its output and reports
+# its time before the stage it ran beside, or fails as it did. Where it
+# ended first, this shell counted its processor time in that stage's.
+joined() {
+  local status=0 ended_first=0 beside=${timings[-1]} wall cpu
+  kill -0 "$beside_pid" 2>/dev/null || ended_first=1
+  wait "$beside_pid" || status=$?
+  beside_pid=
+  cat "$beside_log"
+  if read -r wall cpu <"$beside_time"; then
+    unset 'timings[-1]'
+    timing "$beside_name" "$wall" "$cpu" "beside the next"
+    [ "$ended_first" -eq 0 ] || beside=$(echo "$beside" | awk -v less="$cpu" '{ $5 -= less; printf "%-13s %5d s  (processor %5d s)", $1, $2, $5 }')
+    timings+=("$beside")
+  fi
+  rm -f "$beside_log" "$beside_time"
+  if [ "$status" -ne 0 ]; then
+    stage="$beside_name"
+    exit "$status"
+  fi
+}
+# Analysis keeps both cores busy and needs no display; the Windows suites
+# mostly wait on Wine and X. So the two run side by side.
+alongside analysis scripts/analyse.sh
 
 # The shipped Windows program is 32-bit. Where this machine cannot run it
 # (no 32-bit Wine installed, or a kernel without IA-32 emulation), its
@@ -82,6 +124,7 @@ windows() {
   fi
 }
 stage windows windows
+joined
 
 # The web page, built by Emscripten and tested in headless Chromium.
 web() {
