@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 #include <string>
+#include <utility>
 
 #include "runtime/form/caption_fit.h"
 #include "runtime/form/text_box_rule.h"
@@ -62,6 +64,18 @@ class CaptionFits : public testing::TestWithParam<Fit> {};
 TEST_P(CaptionFits, IsBrokenAtSpacesAndShrunkUntilItFits) {
     EXPECT_EQ(runtime::fit_caption(GetParam().caption, {GetParam().points}, GetParam().box, measure),
               GetParam().laid_out);
+}
+
+// Measuring is the costly part of laying a window out: no text is measured
+// twice at one size, the whole caption as a line of it included.
+TEST_P(CaptionFits, MeasuresNoTextTwiceAtOneSize) {
+    std::map<std::pair<std::string, float>, int> measured;
+    const auto counting = [&measured](std::string_view text, runtime::Font font) {
+        ++measured[{std::string(text), font.points.value_or(0)}];
+        return measure(text, font);
+    };
+    static_cast<void>(runtime::fit_caption(GetParam().caption, {GetParam().points}, GetParam().box, counting));
+    for (const auto& [text, times] : measured) EXPECT_EQ(times, 1) << '"' << text.first << "\" at " << text.second;
 }
 
 INSTANTIATE_TEST_SUITE_P(

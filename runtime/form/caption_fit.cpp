@@ -28,6 +28,7 @@ Lines break_lines(std::string_view caption, Font font, Size box, Measure measure
 
     lines.lines.clear();
     const auto width_of = [&](std::size_t begin, std::size_t end) {
+        if (begin == 0 && end == caption.size()) return whole.width;
         return measure(caption.substr(begin, end - begin), font).width;
     };
     std::optional<Line> line;

@@ -39,24 +39,34 @@ public:
         widget_->setAccessibleName(named->widget().text());
     }
 
-    // Made once, in the program's language: a right click only shows it.
+    // In the program's language. The menu is made when first opened, not
+    // for every label as the window starts; later right clicks only show it.
     void set_menu(std::span<const std::string_view> items) override {
-        delete menu_.data();
-        menu_ = new QMenu(widget_);
-        for (std::size_t item = 0; item < items.size(); ++item) {
-            QObject::connect(menu_->addAction(to_qstring(items[item])), &QAction::triggered, menu_,
-                             [this, item] { events_.menu_chosen(*this, item); });
-        }
+        menu_items_.clear();
+        for (const std::string_view item : items) menu_items_.push_back(to_qstring(item));
+        delete menu_.data();  // made anew, with these items, when next opened
+        if (widget_->contextMenuPolicy() == Qt::CustomContextMenu) return;
         widget_->setContextMenuPolicy(Qt::CustomContextMenu);
-        QObject::connect(widget_, &QWidget::customContextMenuRequested, menu_,
-                         [this](QPoint at) { menu_->popup(widget_->mapToGlobal(at)); });
+        QObject::connect(widget_, &QWidget::customContextMenuRequested, widget_, [this](QPoint at) { open_menu(at); });
     }
 
 protected:
     QPointer<QtWidget> widget_;
 
 private:
+    void open_menu(QPoint at) {
+        if (!menu_) {
+            menu_ = new QMenu(widget_);
+            for (qsizetype item = 0; item < menu_items_.size(); ++item) {
+                QObject::connect(menu_->addAction(menu_items_[item]), &QAction::triggered, menu_,
+                                 [this, item] { events_.menu_chosen(*this, static_cast<std::size_t>(item)); });
+            }
+        }
+        menu_->popup(widget_->mapToGlobal(at));
+    }
+
     WindowEvents& events_;
+    QStringList menu_items_;
     QPointer<QMenu> menu_;
 };
 
