@@ -52,6 +52,18 @@ TEST(Form1, IsBuiltFromItsDescriptionInTabOrder) {
     EXPECT_EQ(fake.widget("Text1").focused, 1);
 }
 
+// Each control is made where it is stored, so start-up places again only
+// Label5, which follows its caption; a zoom step places every control anew.
+TEST(Form1, StartUpPlacesOnlyWhatMovesAndAZoomStepPlacesAll) {
+    HeadlessForm fake(window::project);
+    for (const int step : {0, 1}) {
+        if (step == 1) fake.events().zoom_requested(runtime::Zoom::in);
+        for (const auto& control : window_cases::controls) {
+            EXPECT_EQ(fake.widget(control.name).places, (control.name == "Label5") + step) << control.name;
+        }
+    }
+}
+
 // Rounded to the nearest pixel, as Windows scales: 1695 twips are 169.5
 // pixels at 144 dpi, drawn as 170.
 TEST(Form1, FollowsTheWindowsDensityRoundingToTheNearestPixel) {

@@ -6,8 +6,9 @@
 
 namespace runtime {
 
-Control::Control(Form& form, const ControlDescription& description, std::unique_ptr<Widget> widget)
+Control::Control(Form& form, const ControlDescription& description, std::unique_ptr<Widget> widget, Rect made_at)
     : form_(&form), description_(&description), widget_(std::move(widget)) {
+    shown_.box = made_at;
     if (description.kind != ControlKind::text_box) caption_ = description.text;
 }
 

@@ -17,7 +17,8 @@ class Form;
 // control's kind; a wrong access raises an error instead of misbehaving.
 class Control {
 public:
-    Control(Form& form, const ControlDescription& description, std::unique_ptr<Widget> widget);
+    // `widget` was made at `made_at`.
+    Control(Form& form, const ControlDescription& description, std::unique_ptr<Widget> widget, Rect made_at);
 
     const ControlDescription& description() const { return *description_; }
     std::string text() const;                    // text boxes

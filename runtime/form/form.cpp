@@ -62,9 +62,11 @@ Form::Form(const ProjectDescription& project, Toolkit& toolkit)
     window_->set_minimum_client_size(minimum_);
     const auto ordered = in_tab_order(description().controls);
     controls_.reserve(ordered.size());
+    // Each is made where it is stored: only a box that differs is placed
+    // again.
     for (const ControlDescription* described : ordered) {
-        controls_.emplace_back(*this, *described,
-                               window_->make(style_of(*described), stored_box(*described), described->text));
+        const Rect box = stored_box(*described);
+        controls_.emplace_back(*this, *described, window_->make(style_of(*described), box, described->text), box);
     }
     for (Control& made : controls_) {
         const ControlDescription& described = made.description();

@@ -23,7 +23,10 @@ public:
     std::string text() const override { return value; }
     void set_caption(const Caption& caption) override;
     void set_font(Font set) override { font = set; }
-    void place(Rect at) override { box = at; }
+    void place(Rect at) override {
+        box = at;
+        ++places;
+    }
     void focus(bool select_all) override;
     void name_by(const runtime::Widget& label) override { named_by = &static_cast<const Widget&>(label); }
     void set_menu(std::span<const std::string_view> items) override { menu.assign(items.begin(), items.end()); }
@@ -34,6 +37,7 @@ public:
     std::vector<Line> lines;
     int line_height = 0;
     Font font;
+    int places = 0;    // how often placed once made
     int captions = 0;  // how often a caption was set
     int written = 0;   // of them, how often written by the program
     int focused = 0;   // how often the focus was given

@@ -58,8 +58,10 @@ Control::Control(Window& form, const ControlStyle& style, Rect box, std::string_
                                   GetModuleHandleW(nullptr), nullptr));
     if (!window_) throw Error(messages::internal_fault(style.name));
     // Dialog navigation follows the window order: each control goes below
-    // those made before it.
-    SetWindowPos(handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // those made before it, where Windows makes a child window already.
+    if (GetWindow(handle(), GW_HWNDNEXT) != nullptr) {
+        SetWindowPos(handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
     if (kind_ == ControlKind::text_box) {
         SendMessageW(handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(style.max_length), 0);
     }
@@ -69,6 +71,7 @@ Control::Control(Window& form, const ControlStyle& style, Rect box, std::string_
             SetWindowLongPtrW(handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Control::procedure)));
     }
     form_.add(*this);
+    form_.placed(*this);
 }
 
 Control::~Control() { form_.remove(*this); }
@@ -77,7 +80,8 @@ std::string Control::text() const { return to_utf8(window_text(handle())); }
 
 // A label's or button's text is its name for screen readers: each caption
 // the program writes, the same again included, is announced as a new
-// name; one laid out anew (a density, a zoom step) is not.
+// name; one laid out anew (a density, a zoom step) is not, and the text
+// the control holds already is not set again.
 void Control::set_caption(const Caption& caption) {
     std::vector<std::wstring> lines;
     if (kind_ == ControlKind::label) {
@@ -86,7 +90,8 @@ void Control::set_caption(const Caption& caption) {
             lines.push_back(to_wide(caption.text.substr(line.begin, line.end - line.begin)));
         }
     }
-    if (!SetWindowTextW(handle(), to_wide(caption.text).c_str())) {
+    if (const std::wstring text = to_wide(caption.text);
+        (caption.written || text != window_text(handle())) && !SetWindowTextW(handle(), text.c_str())) {
         throw Error(messages::internal_fault("SetWindowTextW"));
     }
     if (caption.written) NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, handle(), OBJID_WINDOW, CHILDID_SELF);
@@ -95,9 +100,11 @@ void Control::set_caption(const Caption& caption) {
     InvalidateRect(handle(), nullptr, FALSE);
 }
 
+// Redrawn at once only where it shows: a window not yet shown is drawn
+// whole when it is.
 void Control::set_font(Font font) {
     font_ = form_.font(font);
-    SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+    SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), IsWindowVisible(handle()));
 }
 
 void Control::place(Rect box) {
@@ -134,9 +141,7 @@ void Control::draw(const DRAWITEMSTRUCT& item) const noexcept {
     // A STATIC paints with its parent's clipping (CS_PARENTDC), which its
     // window region does not narrow: the boxes it lies beneath are left out
     // here, or it would paint over their borders.
-    if (const OwnedRegion visible(CreateRectRgn(0, 0, 0, 0)); GetWindowRgn(handle(), visible.get()) != ERROR) {
-        ExtSelectClipRgn(item.hDC, visible.get(), RGN_AND);
-    }
+    if (clip_) ExtSelectClipRgn(item.hDC, clip_.get(), RGN_AND);
     FillRect(item.hDC, &item.rcItem, GetSysColorBrush(system_colour_index(back_colour_)));
     const Selection selected(item.hDC, font_);
     SetTextColor(item.hDC, GetSysColor(COLOR_WINDOWTEXT));
@@ -147,6 +152,20 @@ void Control::draw(const DRAWITEMSTRUCT& item) const noexcept {
         line_box.bottom = line_box.top + line_height_;
         DrawTextW(item.hDC, line.c_str(), static_cast<int>(line.size()), &line_box, format);
         line_box.top = line_box.bottom;
+    }
+}
+
+// Windows is told only of a region that changes: setting one redraws.
+void Control::clip(OwnedRegion visible) {
+    if (visible ? clip_ && EqualRgn(visible.get(), clip_.get()) : !clip_) return;
+    OwnedRegion given;
+    if (visible) {
+        given.reset(CreateRectRgn(0, 0, 0, 0));
+        CombineRgn(given.get(), visible.get(), nullptr, RGN_COPY);
+    }
+    if (SetWindowRgn(handle(), given.get(), TRUE)) {
+        static_cast<void>(given.release());  // Windows owns it now
+        clip_ = std::move(visible);
     }
 }
 

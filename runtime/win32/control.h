@@ -36,6 +36,9 @@ public:
 
     // Labels, for the form's WM_DRAWITEM.
     void draw(const DRAWITEMSTRUCT& item) const noexcept;
+    // Labels: shows only `visible`, in the label's own pixels, or the whole
+    // label where it is null.
+    void clip(OwnedRegion visible);
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
@@ -48,6 +51,7 @@ private:
     std::vector<std::wstring> lines_;  // labels: each line as drawn
     int line_height_ = 0;              // labels: from the top of one line to the next
     HFONT font_ = nullptr;
+    OwnedRegion clip_;  // labels: a copy of the window region, where one is set
     std::vector<std::wstring> menu_;
     WNDPROC class_procedure_ = nullptr;  // text boxes and buttons: their class's own
     OwnedWindow window_;

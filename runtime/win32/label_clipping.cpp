@@ -10,7 +10,7 @@ RECT rect_in_parent(HWND control) {
     return rect;
 }
 
-void clip_label(const Control& label, std::span<Control* const> controls) {
+void clip_label(Control& label, std::span<Control* const> controls) {
     const RECT box = rect_in_parent(label.handle());
     OwnedRegion visible;
     for (const Control* other : controls) {
@@ -23,17 +23,17 @@ void clip_label(const Control& label, std::span<Control* const> controls) {
         CombineRgn(visible.get(), visible.get(), covered.get(), RGN_DIFF);
     }
     // A label that overlaps nothing goes back to having no region at all.
-    if (SetWindowRgn(label.handle(), visible.get(), TRUE)) static_cast<void>(visible.release());  // Windows owns it now
+    label.clip(std::move(visible));
 }
 
 }  // namespace
 
-void keep_labels_beneath(const Control& placed, std::span<Control* const> controls) {
+void keep_labels_beneath(Control& placed, std::span<Control* const> controls) {
     if (placed.kind() == ControlKind::label) {
         clip_label(placed, controls);
         return;
     }
-    for (const Control* control : controls) {
+    for (Control* control : controls) {
         if (control->kind() == ControlKind::label) clip_label(*control, controls);
     }
 }

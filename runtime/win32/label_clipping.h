@@ -8,8 +8,8 @@ namespace runtime::win32 {
 
 // Labels lie beneath every other control, as if drawn on the form itself:
 // where a label's box overlaps a text box or button, the label is clipped.
-// Called for a control just placed: a label is clipped anew, a box or
-// button clips every label again.
-void keep_labels_beneath(const Control& placed, std::span<Control* const> controls);
+// Called for a control just made or placed: a label is clipped anew, a box
+// or button clips every label again.
+void keep_labels_beneath(Control& placed, std::span<Control* const> controls);
 
 }  // namespace runtime::win32

@@ -157,7 +157,7 @@ void Window::remove(const Control& control) {
     if (remembered_focus_ == control.handle()) remembered_focus_ = nullptr;
 }
 
-void Window::placed(const Control& control) const { keep_labels_beneath(control, controls_); }
+void Window::placed(Control& control) const { keep_labels_beneath(control, controls_); }
 
 // Every message passes here.
 LRESULT CALLBACK Window::procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept {

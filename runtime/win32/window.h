@@ -56,7 +56,7 @@ public:
     void remove(const Control& control);
     HFONT font(Font font) const { return fonts_.get(font, dpi_); }
     void remember_focus(HWND control) { remembered_focus_ = control; }
-    void placed(const Control& control) const;
+    void placed(Control& control) const;
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept;

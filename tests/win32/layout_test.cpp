@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include <oleacc.h>
@@ -169,6 +170,41 @@ TEST_F(Form1Window, WindowOrderFollowsTabIndexesWithEachLabelBeforeItsBox) {
         const HDC dc = GetWindowDC(box);
         EXPECT_EQ(GetPixel(dc, 0, size.cy / 2), GetPixel(dc, size.cx - 1, size.cy / 2)) << described.name;
         ReleaseDC(box, dc);
+    }
+}
+
+// A label is cut where a box or button lies over it, and only there: from
+// the start and at each zoom step, where every control moves. A label
+// that nothing covers has no region at all.
+TEST_F(Form1Window, LabelsAreCutOnlyWhereABoxLiesOverThemAtEveryZoom) {
+    struct Step {
+        const char* name;
+        WORD key;  // pressed with Ctrl
+    };
+    for (const Step zoom : {Step{"start", 0}, Step{"125 %", VK_ADD}, Step{"150 %", VK_ADD}, Step{"100 %", '0'}}) {
+        if (zoom.key != 0) press_with_control(zoom.key);
+        settle();
+        for (const auto& label : window_cases::controls) {
+            if (label.kind != Kind::label) continue;
+            SCOPED_TRACE(std::string(label.name) + " at " + zoom.name);
+            const HWND window = control(label.name);
+            const RECT box = client_rect_of(window);
+            const HRGN shown = CreateRectRgn(0, 0, 0, 0);
+            const bool has_region = GetWindowRgn(window, shown) != ERROR;
+            bool covered = false;
+            for (const auto& other : window_cases::controls) {
+                RECT overlap{};
+                const RECT other_box = client_rect_of(control(other.name));
+                if (other.kind == Kind::label || !IntersectRect(&overlap, &box, &other_box)) continue;
+                covered = true;
+                // The overlap is cut, the label's own pixel just left of it is not.
+                const POINT cut{overlap.left - box.left, overlap.top - box.top};
+                EXPECT_FALSE(PtInRegion(shown, cut.x, cut.y)) << other.name;
+                EXPECT_TRUE(cut.x == 0 || PtInRegion(shown, cut.x - 1, cut.y)) << other.name;
+            }
+            EXPECT_EQ(has_region, covered);
+            DeleteObject(shown);
+        }
     }
 }
 
