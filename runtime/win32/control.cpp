@@ -90,8 +90,8 @@ void Control::set_caption(const Caption& caption) {
             lines.push_back(to_wide(caption.text.substr(line.begin, line.end - line.begin)));
         }
     }
-    if (const std::wstring text = to_wide(caption.text);
-        (caption.written || text != window_text(handle())) && !SetWindowTextW(handle(), text.c_str())) {
+    if (const std::wstring wide = to_wide(caption.text);
+        (caption.written || wide != window_text(handle())) && !SetWindowTextW(handle(), wide.c_str())) {
         throw Error(messages::internal_fault("SetWindowTextW"));
     }
     if (caption.written) NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, handle(), OBJID_WINDOW, CHILDID_SELF);
