@@ -109,6 +109,12 @@ TEST_P(Redrawn, TheSecondAnswerDrawsAsItDoesAlone) {
     const std::string name = std::string(redraw.case_name) + std::string(way.name);
     expect_same(alone->part(row), after->part(row), name + "-answer-row");
     expect_same(alone->part(stored), after->part(stored), name + "-stored-form");
+    // Nor may the answer stay as it was drawn first, both ways alike.
+    window_cases::Redraw first_only = redraw;
+    first_only.second = redraw.first;
+    const std::optional<Drawn> first = second_answer(first_only, way, false);
+    ASSERT_TRUE(first);
+    EXPECT_FALSE(first->part(row) == after->part(row)) << name << ": the first answer is still drawn";
 }
 
 INSTANTIATE_TEST_SUITE_P(OneAnswerAfterAnother, Redrawn,
