@@ -153,6 +153,7 @@ TEST_P(RedrawsOnForm1, AnAnswerAfterAnotherIsDrawnAsTheSameAnswerAlone) {
     const auto& [redraw, step] = GetParam();
     answer_with(redraw.first);
     act(step);
+    const Capture first = client_area();
     answer_with(redraw.second);
     const Capture after = client_area();
     const RECT row_after = client_rect_of(control("Label5"));
@@ -166,6 +167,14 @@ TEST_P(RedrawsOnForm1, AnAnswerAfterAnotherIsDrawnAsTheSameAnswerAlone) {
     ASSERT_EQ(row_after.top, row_alone.top);
     const int bottom = row_alone.top + std::max(row_after.bottom - row_after.top, row_alone.bottom - row_alone.top);
     expect_same(after, alone, {0, row_alone.top, std::min(after.width, alone.width), bottom}, "the answer's row");
+    // Nor may the answer stay as it was drawn first, both ways alike.
+    bool redrawn = false;
+    for (int y = row_alone.top; y < bottom && !redrawn; ++y) {
+        for (int x = 0; x < std::min({first.width, after.width, alone.width}) && !redrawn; ++x) {
+            redrawn = !(first.at(x, y) == after.at(x, y));
+        }
+    }
+    EXPECT_TRUE(redrawn) << "the first answer is still drawn";
     const int dpi = step == Between::moving_to_144_dpi ? 144 : 96;
     const RECT stored{0, 0, runtime::to_pixels(window::form1.client_width, dpi),
                       runtime::to_pixels(window::form1.client_height, dpi)};
